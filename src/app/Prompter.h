@@ -1,0 +1,33 @@
+#pragma once
+// Everything the program says to the person at the keyboard, and every question it asks,
+// goes through a Prompter: message boxes, questions, input boxes, file dialogs and opening a
+// written page in the person's viewer. Texts are passed exactly as the program words them;
+// "\r" in a message is a line break.
+
+#include <filesystem>
+#include <optional>
+#include <string>
+
+struct FileDialogRequest {
+    std::string title;
+    std::string filter;           // e.g. "XML files (*.xml)"
+    std::string defaultExtension; // without the dot, e.g. "xml"
+    std::filesystem::path directory;
+    std::string initialName;
+};
+
+class Prompter {
+public:
+    virtual ~Prompter() = default;
+
+    virtual void error(const std::string& text) = 0; // error box, OK button
+    virtual void info(const std::string& text) = 0;  // information box, OK button
+    virtual void plain(const std::string& text) = 0; // message box without icon
+    virtual bool confirm(const std::string& text) = 0; // Yes / No
+    virtual std::optional<std::string> askText(const std::string& caption,
+                                               const std::string& prompt,
+                                               const std::string& initial) = 0;
+    virtual std::optional<std::filesystem::path> openFile(const FileDialogRequest& request) = 0;
+    virtual std::optional<std::filesystem::path> saveFile(const FileDialogRequest& request) = 0;
+    virtual void openInViewer(const std::filesystem::path& file) = 0;
+};

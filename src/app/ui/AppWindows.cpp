@@ -1,0 +1,33 @@
+#include "app/ui/AppWindows.h"
+
+#include "app/ui/TFrmAbout.h"
+#include "app/ui/TFrmMain.h"
+#include "dice/ui/TFrmDice.h"
+#include "files/ui/TFrmLoad.h"
+#include "files/ui/TFrmMessages.h"
+#include "files/ui/TFrmTmplt.h"
+#include "gear/ui/TFrmEquip.h"
+#include "robots/ui/TFrmRobot.h"
+#include "roster/ui/TFrmRoster.h"
+#include "ships/ui/TFrmShips.h"
+#include "skills/ui/TFrmPerkFlaw.h"
+
+AppWindows::AppWindows(HeroBuilder& builder, Prompter& prompter, const AppPaths& paths) {
+    main = std::make_unique<TFrmMain>(builder, prompter);
+    started = main->Started();
+    if (!started) return;
+    QWidget* owner = main.get();
+    messages = new TFrmMessages(owner);
+    about = new TFrmAbout(prompter, paths, owner);
+    equip = new TFrmEquip(owner);
+    dice = new TFrmDice(owner);
+    tmplt = new TFrmTmplt(owner);
+    load = new TFrmLoad(owner);
+    ships = new TFrmShips(owner);
+    roster = new TFrmRoster(owner);
+    robot = new TFrmRobot(owner);
+    perkFlaw = new TFrmPerkFlaw(owner);
+    main->SetWindows(this);
+}
+
+AppWindows::~AppWindows() = default;

@@ -1,0 +1,25 @@
+#pragma once
+// The desktop's prompter: message boxes, input boxes, file dialogs and the viewer.
+
+#include "app/Prompter.h"
+
+class QWidget;
+
+class QtPrompter : public Prompter {
+public:
+    // Dialogs are shown over `parent` (may be null until the main window exists).
+    void SetParent(QWidget* parent) { parent_ = parent; }
+
+    void error(const std::string& text) override;
+    void info(const std::string& text) override;
+    void plain(const std::string& text) override;
+    bool confirm(const std::string& text) override;
+    std::optional<std::string> askText(const std::string& caption, const std::string& prompt,
+                                       const std::string& initial) override;
+    std::optional<std::filesystem::path> openFile(const FileDialogRequest& request) override;
+    std::optional<std::filesystem::path> saveFile(const FileDialogRequest& request) override;
+    void openInViewer(const std::filesystem::path& file) override;
+
+private:
+    QWidget* parent_ = nullptr;
+};

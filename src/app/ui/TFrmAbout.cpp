@@ -1,0 +1,48 @@
+#include "app/ui/TFrmAbout.h"
+
+#include "app/Paths.h"
+#include "app/Prompter.h"
+#include "app/Version.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+TFrmAbout::TFrmAbout(Prompter& prompter, const AppPaths& paths, QWidget* parent)
+    : QDialog(parent), prompter_(prompter), paths_(paths) {
+    setWindowTitle(tr("About"));
+    setModal(true);
+    auto* layout = new QVBoxLayout(this);
+
+    auto* name = new QLabel(QString::fromUtf8(kProgramName), this);
+    QFont big = name->font();
+    big.setPointSize(big.pointSize() + 8);
+    big.setBold(true);
+    name->setFont(big);
+    name->setAlignment(Qt::AlignCenter);
+    layout->addWidget(name);
+
+    auto* version = new QLabel(QStringLiteral("<a href=\"changelog\">%1</a>")
+                                   .arg(QString::fromUtf8(kVersionLabel).toHtmlEscaped()),
+                               this);
+    version->setObjectName("LblVersion");
+    version->setAlignment(Qt::AlignCenter);
+    version->setToolTip(tr("Show the change log"));
+    connect(version, &QLabel::linkActivated, this, [this] { VersionLabelClick(); });
+    layout->addWidget(version);
+
+    auto* legal = new QLabel(tr("A hero builder for science-fiction tabletop role-playing.\n"
+                                "Game content in the Data folder belongs to its authors.\n"
+                                "This program comes with no warranty."),
+                             this);
+    legal->setAlignment(Qt::AlignCenter);
+    legal->setWordWrap(true);
+    layout->addWidget(legal);
+
+    auto* ok = new QPushButton(tr("OK"), this);
+    ok->setDefault(true);
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    layout->addWidget(ok, 0, Qt::AlignCenter);
+}
+
+void TFrmAbout::VersionLabelClick() { prompter_.openInViewer(paths_.InDataDir("changelog.txt")); }

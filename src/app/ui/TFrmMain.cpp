@@ -1,0 +1,191 @@
+#include "app/ui/TFrmMain.h"
+
+#include "app/HeroBuilder.h"
+#include "app/Pages.h"
+#include "app/Version.h"
+#include "app/ui/AppWindows.h"
+#include "app/ui/TFrmAbout.h"
+
+#include <QAction>
+#include <QButtonGroup>
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QStackedWidget>
+#include <QVBoxLayout>
+
+TFrmMain::TFrmMain(HeroBuilder& builder, Prompter& prompter, QWidget* parent)
+    : QMainWindow(parent), builder_(builder), prompter_(prompter) {
+    setObjectName("FrmMain");
+    BuildMenus();
+    BuildPages();
+    builder_.SetObserver(this);
+    started_ = builder_.FormCreate();
+    ShowPage(0);
+    UpdateTitle();
+    resize(1000, 720);
+}
+
+TFrmMain::~TFrmMain() { builder_.SetObserver(nullptr); }
+
+QAction* TFrmMain::MenuAction(const QString& objectName) const {
+    return findChild<QAction*>(objectName);
+}
+
+void TFrmMain::BuildMenus() {
+    auto addAction = [this](QMenu* menu, const QString& name, const QString& caption,
+                            const QKeySequence& shortcut = {}) {
+        auto* action = menu->addAction(caption);
+        action->setObjectName(name);
+        if (!shortcut.isEmpty()) action->setShortcut(shortcut);
+        return action;
+    };
+
+    QMenu* file = menuBar()->addMenu(tr("&File"));
+    file->setObjectName("File1");
+    connect(addAction(file, "Clear1", tr("&New"), QKeySequence::New), &QAction::triggered, this,
+            &TFrmMain::Clear1Click);
+    addAction(file, "LoadCareer1", tr("Load Career"));
+    addAction(file, "OpenCharacter1", tr("&Open Character"), QKeySequence::Open);
+    connect(addAction(file, "Save1", tr("&Save"), QKeySequence::Save), &QAction::triggered, this,
+            [this] {
+                builder_.Save();
+                UpdateTitle();
+            });
+    addAction(file, "SaveAs1", tr("Save &As"), QKeySequence::SaveAs);
+    addAction(file, "SaveAsCareer1", tr("Save As Career"));
+    addAction(file, "Export1", tr("&Export"));
+    file->addSeparator();
+    connect(addAction(file, "Exit1", tr("E&xit"), QKeySequence(tr("Ctrl+Q"))),
+            &QAction::triggered, this, &QWidget::close);
+
+    sourcesMenu_ = menuBar()->addMenu(tr("&Sources"));
+    sourcesMenu_->setObjectName("Sources1");
+    ruleSetMenu_ = menuBar()->addMenu(tr("&Rule Set"));
+    ruleSetMenu_->setObjectName("RuleSet1");
+
+    QMenu* functions = menuBar()->addMenu(tr("F&unctions"));
+    functions->setObjectName("Functions1");
+    addAction(functions, "GenerateStartingMoney1", tr("Generate Starting Money"));
+    addAction(functions, "AssignStartingLRP1", tr("Assign Starting Last Resort Points"));
+
+    QAction* dieRoller = menuBar()->addAction(tr("&Die Roller"));
+    dieRoller->setObjectName("DieRoller1");
+    connect(dieRoller, &QAction::triggered, this, &TFrmMain::DieRoller1Click);
+
+    QMenu* switchTo = menuBar()->addMenu(tr("S&witch to"));
+    switchTo->setObjectName("SwitchTo1");
+    connect(addAction(switchTo, "Creatures1", tr("Creatures")), &QAction::triggered, this, [this] {
+        builder_.Creatures1Click();
+    });
+    connect(addAction(switchTo, "Robots1", tr("Robots")), &QAction::triggered, this,
+            &TFrmMain::Robots1Click);
+    connect(addAction(switchTo, "Ships1", tr("Ships")), &QAction::triggered, this,
+            [this] { builder_.Ships1Click(); });
+    connect(addAction(switchTo, "Roster1", tr("Roster")), &QAction::triggered, this,
+            &TFrmMain::Roster1Click);
+    // Nothing in the hero builder leads to the other tools yet.
+    switchTo->setEnabled(false);
+    switchTo->menuAction()->setEnabled(false);
+
+    QAction* about = menuBar()->addAction(tr("&About"));
+    about->setObjectName("About1");
+    connect(about, &QAction::triggered, this, &TFrmMain::About1Click);
+}
+
+void TFrmMain::BuildPages() {
+    auto* central = new QWidget(this);
+    auto* layout = new QVBoxLayout(central);
+
+    auto* buttonRow = new QHBoxLayout;
+    buttonRow->setSpacing(2);
+    pageGroup_ = new QButtonGroup(this);
+    pageGroup_->setExclusive(true);
+    for (int i = 0; i < static_cast<int>(kPageCaptions.size()); ++i) {
+        const QString caption = QString::fromUtf8(kPageCaptions[i].data(),
+                                                  static_cast<int>(kPageCaptions[i].size()));
+        auto* button = new QPushButton(caption, central);
+        button->setObjectName("Pnl" + QString(caption).remove('/'));
+        button->setCheckable(true);
+        button->setFocusPolicy(Qt::TabFocus);
+        pageGroup_->addButton(button, i);
+        buttonRow->addWidget(button);
+        pageButtons_[i] = button;
+    }
+    connect(pageGroup_, &QButtonGroup::idClicked, this, &TFrmMain::ShowPage);
+    layout->addLayout(buttonRow);
+
+    auto* attributes = new QGroupBox(tr("Attributes"), central);
+    attributes->setObjectName("PnlAttributes");
+    attributePanel_ = attributes;
+    layout->addWidget(attributes);
+
+    pageStack_ = new QStackedWidget(central);
+    for (int i = 0; i < static_cast<int>(pages_.size()); ++i) {
+        auto* page = new QWidget(pageStack_);
+        page->setObjectName("Page" + pageButtons_[i]->objectName().mid(3));
+        pageStack_->addWidget(page);
+        pages_[i] = page;
+    }
+    layout->addWidget(pageStack_, 1);
+    setCentralWidget(central);
+}
+
+void TFrmMain::ShowPage(int index) {
+    if (index < 0 || index >= static_cast<int>(pages_.size())) return;
+    pageButtons_[index]->setChecked(true);
+    pageStack_->setCurrentIndex(index);
+}
+
+int TFrmMain::CurrentPage() const { return pageStack_->currentIndex(); }
+
+void TFrmMain::UpdateTitle() {
+    QString title = QString::fromUtf8(kProgramName);
+    if (!builder_.Hero.FileName.empty())
+        title += " - " + QString::fromStdString(builder_.Hero.FileName);
+    setWindowTitle(title + (builder_.Changed ? "*" : ""));
+}
+
+void TFrmMain::ViewsChanged(const std::set<std::string>& names) {
+    if (names.count("Page")) {
+        const std::string page = builder_.Views.Label("Page").text;
+        for (int i = 0; i < static_cast<int>(kPageCaptions.size()); ++i)
+            if (kPageCaptions[i] == page) ShowPage(i);
+    }
+    UpdateTitle();
+}
+
+void TFrmMain::Clear1Click() { builder_.Clear1Click(); }
+
+void TFrmMain::About1Click() {
+    if (windows_ && windows_->about) windows_->about->exec();
+}
+
+void TFrmMain::DieRoller1Click() {
+    if (!windows_ || !windows_->dice) return;
+    QWidget* dice = windows_->dice;
+    if (dice->width() + 4 > x()) move(dice->width() + 4, y());
+    dice->move(x() - dice->width() - 4, y());
+    dice->show();
+}
+
+void TFrmMain::Robots1Click() {
+    if (!windows_ || !windows_->robot) return;
+    windows_->robot->show();
+    hide();
+}
+
+void TFrmMain::Roster1Click() {
+    builder_.OfferToSave();
+    if (!windows_ || !windows_->roster) return;
+    windows_->roster->show();
+    hide();
+}
+
+void TFrmMain::closeEvent(QCloseEvent* event) {
+    builder_.FormClose();
+    event->accept();
+}

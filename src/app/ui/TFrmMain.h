@@ -1,0 +1,70 @@
+#pragma once
+// The hero builder's main window: the menus, the row of page buttons, the attribute panel
+// shown on every page and the pages. It renders the builder's views and hands every event
+// to a builder operation.
+
+#include "app/ViewData.h"
+
+#include <QMainWindow>
+#include <array>
+
+class HeroBuilder;
+class Prompter;
+class QAction;
+class QButtonGroup;
+class QMenu;
+class QPushButton;
+class QStackedWidget;
+class QWidget;
+struct AppWindows;
+
+class TFrmMain : public QMainWindow, public ViewObserver {
+    Q_OBJECT
+public:
+    TFrmMain(HeroBuilder& builder, Prompter& prompter, QWidget* parent = nullptr);
+    ~TFrmMain() override;
+
+    // False when the start-up refused to go on (no configuration catalogue).
+    bool Started() const { return started_; }
+    // The other windows, known once they exist.
+    void SetWindows(AppWindows* windows) { windows_ = windows; }
+
+    // Shows one page by its button caption ("Main", "Notes", ...).
+    void ShowPage(int index);
+    int CurrentPage() const;
+    QPushButton* PageButton(int index) const { return pageButtons_[index]; }
+    QWidget* Page(int index) const { return pages_[index]; }
+    QWidget* AttributePanel() const { return attributePanel_; }
+
+    QAction* MenuAction(const QString& objectName) const;
+
+    void ViewsChanged(const std::set<std::string>& names) override;
+    // Repaints the title from the hero's file name and changed flag.
+    void UpdateTitle();
+
+    void Clear1Click();
+    void About1Click();
+    void DieRoller1Click();
+    void Robots1Click();
+    void Roster1Click();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void BuildMenus();
+    void BuildPages();
+
+    HeroBuilder& builder_;
+    Prompter& prompter_;
+    AppWindows* windows_ = nullptr;
+    bool started_ = false;
+
+    std::array<QPushButton*, 12> pageButtons_{};
+    std::array<QWidget*, 12> pages_{};
+    QButtonGroup* pageGroup_ = nullptr;
+    QStackedWidget* pageStack_ = nullptr;
+    QWidget* attributePanel_ = nullptr;
+    QMenu* sourcesMenu_ = nullptr;
+    QMenu* ruleSetMenu_ = nullptr;
+};

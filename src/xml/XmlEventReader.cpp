@@ -1,0 +1,329 @@
+#include "xml/XmlEventReader.h"
+
+#include "xml/TextEncoding.h"
+
+#include <libxml/parser.h>
+#include <libxml/parserInternals.h>
+
+#include <cctype>
+#include <cstdarg>
+#include <cstdio>
+#include <fstream>
+#include <iterator>
+#include <sstream>
+
+XmlHandlers XmlHandlers::ForTags(
+    std::function<void(const std::string&, const XmlAttributes&)> tagHandler) {
+    XmlHandlers handlers;
+    handlers.startTag = tagHandler;
+    handlers.emptyTag = std::move(tagHandler);
+    return handlers;
+}
+
+std::string UpperCase(std::string_view text) {
+    std::string out(text);
+    for (char& c : out)
+        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    return out;
+}
+
+std::string XmlEscape(std::string_view value) {
+    std::string out;
+    out.reserve(value.size());
+    for (char c : value) {
+        switch (c) {
+        case '&': out += "&amp;"; break;
+        case '<': out += "&lt;"; break;
+        case '>': out += "&gt;"; break;
+        case '"': out += "&quot;"; break;
+        default: out += c;
+        }
+    }
+    return out;
+}
+
+namespace {
+
+bool IsNameStart(char c) {
+    const auto u = static_cast<unsigned char>(c);
+    return std::isalpha(u) || c == '_' || c == ':' || u >= 0x80;
+}
+
+bool IsNameChar(char c) {
+    return IsNameStart(c) || std::isdigit(static_cast<unsigned char>(c)) || c == '-' || c == '.';
+}
+
+// True when the text at `pos` (just after an "&") is an entity or character reference.
+bool StartsReference(std::string_view text, std::size_t pos) {
+    std::size_t i = pos;
+    if (i < text.size() && text[i] == '#') {
+        ++i;
+        bool hex = i < text.size() && (text[i] == 'x' || text[i] == 'X');
+        if (hex) ++i;
+        const std::size_t digits = i;
+        while (i < text.size() && (hex ? std::isxdigit(static_cast<unsigned char>(text[i]))
+                                       : std::isdigit(static_cast<unsigned char>(text[i]))))
+            ++i;
+        return i > digits && i < text.size() && text[i] == ';';
+    }
+    if (i >= text.size() || !IsNameStart(text[i])) return false;
+    while (i < text.size() && IsNameChar(text[i]))
+        ++i;
+    return i < text.size() && text[i] == ';';
+}
+
+// Copies `text` from `pos` up to and including `terminator`, or to the end.
+std::size_t CopyThrough(std::string& out, std::string_view text, std::size_t pos,
+                        std::string_view terminator) {
+    const std::size_t end = text.find(terminator, pos);
+    const std::size_t stop = end == std::string_view::npos ? text.size() : end + terminator.size();
+    out.append(text.substr(pos, stop - pos));
+    return stop;
+}
+
+} // namespace
+
+std::string RepairLooseMarkup(std::string_view text) {
+    std::string out;
+    out.reserve(text.size() + 16);
+    std::size_t i = 0;
+    const std::size_t n = text.size();
+    while (i < n) {
+        const char c = text[i];
+        if (c == '&') {
+            out += StartsReference(text, i + 1) ? "&" : "&amp;";
+            ++i;
+            continue;
+        }
+        if (c != '<') {
+            out += c;
+            ++i;
+            continue;
+        }
+        const std::string_view rest = text.substr(i);
+        if (rest.starts_with("<!--")) {
+            i = CopyThrough(out, text, i, "-->");
+        } else if (rest.starts_with("<![CDATA[")) {
+            i = CopyThrough(out, text, i, "]]>");
+        } else if (rest.starts_with("<?")) {
+            i = CopyThrough(out, text, i, "?>");
+        } else if (rest.starts_with("<!")) {
+            i = CopyThrough(out, text, i, ">");
+        } else if (i + 1 < n && (IsNameStart(text[i + 1]) || text[i + 1] == '/')) {
+            // A tag: copy it, escaping what a quoted value should not hold raw.
+            out += '<';
+            ++i;
+            char quote = 0;
+            while (i < n) {
+                const char t = text[i];
+                if (quote) {
+                    if (t == quote) quote = 0;
+                    if (t == '<') {
+                        out += "&lt;";
+                    } else if (t == '&' && !StartsReference(text, i + 1)) {
+                        out += "&amp;";
+                    } else {
+                        out += t;
+                    }
+                    ++i;
+                    continue;
+                }
+                if (t == '"' || t == '\'') quote = t;
+                if (t == '<') break; // an unfinished tag; let the parser report it
+                out += t;
+                ++i;
+                if (t == '>') break;
+            }
+        } else {
+            out += "&lt;";
+            ++i;
+        }
+    }
+    return out;
+}
+
+namespace {
+
+// Collapses runs of white space into one blank and trims both ends.
+std::string NormaliseWhitespace(const std::string& text) {
+    std::string out;
+    bool pendingBlank = false;
+    for (char c : text) {
+        if (c == ' ' || c == '\t' || c == '\r' || c == '\n') {
+            pendingBlank = !out.empty();
+            continue;
+        }
+        if (pendingBlank) out += ' ';
+        pendingBlank = false;
+        out += c;
+    }
+    return out;
+}
+
+// Without entity substitution libxml2 hands an escaped "&" inside an attribute value back as
+// "&#38;"; every other reference arrives decoded.
+std::string DecodeKeptAmpersands(std::string value) {
+    for (std::size_t at = value.find("&#38;"); at != std::string::npos; at = value.find("&#38;", at + 1))
+        value.replace(at, 5, "&");
+    return value;
+}
+
+class SaxSession {
+public:
+    SaxSession(const XmlHandlers& handlers, std::string fileName)
+        : handlers_(handlers), fileName_(std::move(fileName)) {}
+
+    XmlReadResult Run(std::string_view text) {
+        XmlReadResult result;
+        result.opened = true;
+
+        xmlSAXHandler sax{};
+        sax.startElement = &SaxSession::OnStart;
+        sax.endElement = &SaxSession::OnEnd;
+        sax.characters = &SaxSession::OnCharacters;
+        sax.cdataBlock = &SaxSession::OnCharacters;
+        sax.error = &SaxSession::OnError;
+        sax.fatalError = &SaxSession::OnError;
+        sax.warning = nullptr;
+
+        ctxt_ = xmlCreatePushParserCtxt(&sax, this, nullptr, 0, fileName_.c_str());
+        if (!ctxt_) {
+            result.opened = false;
+            errors_.push_back({fileName_, 0, "The XML parser could not be created"});
+            result.errors = std::move(errors_);
+            return result;
+        }
+        xmlCtxtUseOptions(ctxt_, XML_PARSE_RECOVER | XML_PARSE_NONET | XML_PARSE_IGNORE_ENC |
+                                     XML_PARSE_NOWARNING);
+        // libxml2 takes the chunk length as an int; catalogues and heroes are far smaller.
+        const int length = static_cast<int>(std::min<std::size_t>(text.size(), 0x7fffffff));
+        xmlParseChunk(ctxt_, text.data(), length, 1);
+        FlushContent();
+        xmlFreeParserCtxt(ctxt_);
+        ctxt_ = nullptr;
+        result.errors = std::move(errors_);
+        return result;
+    }
+
+private:
+    static SaxSession& Self(void* userData) { return *static_cast<SaxSession*>(userData); }
+
+    void FlushContent() {
+        if (contentBuffer_.empty()) return;
+        std::string text = NormaliseWhitespace(contentBuffer_);
+        contentBuffer_.clear();
+        if (!text.empty() && handlers_.content) handlers_.content(text);
+    }
+
+    // The parser stands on "/>" when the start callback runs for an empty-element tag.
+    bool AtEmptyElementEnd() const {
+        if (!ctxt_ || !ctxt_->input || !ctxt_->input->cur) return false;
+        const xmlChar* cur = ctxt_->input->cur;
+        const xmlChar* end = ctxt_->input->end;
+        return end - cur >= 2 && cur[0] == '/' && cur[1] == '>';
+    }
+
+    // The end tag's name as written: libxml2 reports the open element's name instead when
+    // the two differ, so read it back from the input just consumed.
+    std::string EndTagNameAsWritten(const char* reported) const {
+        if (ctxt_ && ctxt_->input && ctxt_->input->cur && ctxt_->input->base) {
+            const xmlChar* base = ctxt_->input->base;
+            const xmlChar* cur = ctxt_->input->cur;
+            if (cur > base && cur[-1] == '>') {
+                const xmlChar* p = cur - 1;
+                while (p > base && !(p[-1] == '<' && p[0] == '/'))
+                    --p;
+                if (p > base && p[0] == '/' && cur - p < 1024) {
+                    std::string name;
+                    for (const xmlChar* q = p + 1; q < cur - 1 && IsNameChar(static_cast<char>(*q));
+                         ++q)
+                        name += static_cast<char>(*q);
+                    if (!name.empty()) return name;
+                }
+            }
+        }
+        return reported ? reported : "";
+    }
+
+    static void OnStart(void* userData, const xmlChar* name, const xmlChar** atts) {
+        SaxSession& self = Self(userData);
+        self.FlushContent();
+        XmlAttributes attributes;
+        if (atts) {
+            for (int i = 0; atts[i]; i += 2) {
+                const char* value = reinterpret_cast<const char*>(atts[i + 1]);
+                attributes.push_back({reinterpret_cast<const char*>(atts[i]),
+                                      DecodeKeptAmpersands(value ? value : "")});
+            }
+        }
+        const std::string elementName = reinterpret_cast<const char*>(name);
+        if (self.AtEmptyElementEnd()) {
+            ++self.emptyEndsToSkip_;
+            if (self.handlers_.emptyTag) self.handlers_.emptyTag(elementName, attributes);
+        } else if (self.handlers_.startTag) {
+            self.handlers_.startTag(elementName, attributes);
+        }
+    }
+
+    static void OnEnd(void* userData, const xmlChar* name) {
+        SaxSession& self = Self(userData);
+        self.FlushContent();
+        if (self.emptyEndsToSkip_ > 0) {
+            // libxml2 closes an empty element at once; the program sees one event for it.
+            --self.emptyEndsToSkip_;
+            return;
+        }
+        if (self.handlers_.endTag)
+            self.handlers_.endTag(self.EndTagNameAsWritten(reinterpret_cast<const char*>(name)));
+    }
+
+    static void OnCharacters(void* userData, const xmlChar* text, int length) {
+        Self(userData).contentBuffer_.append(reinterpret_cast<const char*>(text),
+                                             static_cast<std::size_t>(length));
+    }
+
+    static void OnError(void* userData, const char* format, ...) {
+        SaxSession& self = Self(userData);
+        char buffer[512];
+        va_list args;
+        va_start(args, format);
+        std::vsnprintf(buffer, sizeof buffer, format, args);
+        va_end(args);
+        std::string message = buffer;
+        while (!message.empty() && (message.back() == '\n' || message.back() == ' '))
+            message.pop_back();
+        const int line = self.ctxt_ && self.ctxt_->input ? self.ctxt_->input->line : 0;
+        // libxml2 may report the same fault more than once at one place.
+        if (!self.errors_.empty() && self.errors_.back().line == line &&
+            self.errors_.back().message == message)
+            return;
+        self.errors_.push_back({self.fileName_, line, message});
+    }
+
+    const XmlHandlers& handlers_;
+    std::string fileName_;
+    xmlParserCtxtPtr ctxt_ = nullptr;
+    std::string contentBuffer_;
+    int emptyEndsToSkip_ = 0;
+    std::vector<XmlError> errors_;
+};
+
+} // namespace
+
+XmlReadResult ReadXmlText(std::string_view text, const XmlHandlers& handlers,
+                          const std::string& fileName) {
+    const std::string repaired = RepairLooseMarkup(DecodeFileText(text));
+    SaxSession session(handlers, fileName);
+    return session.Run(repaired);
+}
+
+XmlReadResult ReadXmlFile(const std::filesystem::path& file, const XmlHandlers& handlers) {
+    std::ifstream in(file, std::ios::binary);
+    if (!in) {
+        XmlReadResult result;
+        result.errors.push_back({file.string(), 0, "The file could not be opened"});
+        return result;
+    }
+    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    return ReadXmlText(bytes, handlers, file.string());
+}
