@@ -1,15 +1,27 @@
 #pragma once
-// The hero builder: the state behind the main window. It owns the one hero, the catalogues,
-// the rules in force and the flags, wires the subsystems together and offers every operation
-// the main window's controls lead to. Windows call these operations and repaint from Views.
+// The hero builder: the state behind the main window. It owns the one hero, the rules in
+// force, the catalogues and the flags, holds one object per subsystem and wires them
+// together. Windows call its operations and repaint from Views.
 
 #include "app/Logs.h"
 #include "app/Paths.h"
 #include "app/Prompter.h"
 #include "app/ViewData.h"
+#include "hero/AttributeScores.h"
 #include "hero/Hero.h"
+#include "hero/ProfessionChoice.h"
+#include "hero/SpeciesChoice.h"
+#include "rules/RulesConfiguration.h"
+#include "xml/XmlEventReader.h"
 
 #include <string>
+
+// The identity fields a person types.
+enum class IdentityField { HeroName, Player, GameMaster, Career, FreeNotes };
+// The identity choices a person picks from a list.
+enum class IdentityChoice { Gender, Motivation, MoralAttitude, Trait1, Trait2 };
+
+inline const std::vector<std::string> kGenderChoices{"Male", "Female", "Other", "(none/blank)"};
 
 class HeroBuilder {
 public:
@@ -23,9 +35,9 @@ public:
     void OpenStartupHero(const std::string& argument);
 
     // --- the shell -----------------------------------------------------------------------
-    void DataChanged();   // an identity field, an attribute field or the free notes changed
-    void Clear1Click();   // "New"
-    void FormClose();     // the main window closes: offer to save first
+    void DataChanged(); // sets Changed
+    void Clear1Click(); // "New"
+    void FormClose();   // the main window closes: offer to save first
     void Creatures1Click();
     void Ships1Click();
     // "Save Changes?" when the hero has unsaved changes; Yes saves.
@@ -35,6 +47,34 @@ public:
 
     // Clears the hero back to its initial state.
     void FormClear();
+    // Rereads every catalogue that depends on the active sources and puts the hero's
+    // choices back by name.
+    void LoadConfiguration();
+    // What a new rule set in force changes.
+    void RuleSetChanged();
+
+    // --- identity ------------------------------------------------------------------------
+    void SetIdentityText(IdentityField field, const std::string& text);
+    void ChooseIdentity(IdentityChoice choice, int index);
+    void PaintIdentity();
+
+    // --- what other subsystems provide; each is a no-op until its subsystem exists -------
+    int SkillTableRowCount() const;
+    void ClearSkills();
+    void GrantFreeSkills();
+    void RebuildSkillLists();
+    void PaintSelectedSkills();
+    void PaintSelectedPsionics();
+    void PaintFixedNotes();
+    void CalculateSkillPoints();
+    void PaintCombat();
+    void SetCyberTolerance();
+    // Benefits on offer, the FX label and list, the fixed notes and the skill points.
+    void RebuildProfessionDependents();
+    // The cyberware catalogue, custom items (from the defaults file) included.
+    const std::vector<TCyberTech>& CyberCatalogue() const { return cyberCatalogue_; }
+    // Replaces the custom items of the cyberware catalogue.
+    void SetCustomCyberItems(std::vector<TCyberTech> items);
 
     // --- state ---------------------------------------------------------------------------
     THero Hero;
@@ -43,17 +83,29 @@ public:
     bool Loading = false; // a hero file is being read
     std::string CurrentRuleSetName = "Core";
     std::string CommandLineHero; // the first command-line argument, if any
+    char DecimalSeparator = '.'; // the person's locale, for numbers shown
 
     ViewData Views;
     Prompter& prompter;
     const AppPaths& paths;
     AppLogs logs;
 
+    RulesConfiguration Rules;
+    AttributeScores Attributes;
+    SpeciesChoice Species;
+    ProfessionChoice Professions;
+
+    const TRuleset& RuleSet() const { return Rules.RuleSet(); }
+
+    void SetChanged(bool changed);
+    // Writes the problems met while reading a catalogue to the main log.
+    void ReportReadErrors(const XmlReadResult& result);
+
     void SetObserver(ViewObserver* observer) { observer_ = observer; }
     // Tells the observer which views the last operation changed.
     void NotifyViews();
 
 private:
-    void SetChanged(bool changed);
+    std::vector<TCyberTech> cyberCatalogue_;
     ViewObserver* observer_ = nullptr;
 };

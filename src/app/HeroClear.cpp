@@ -18,16 +18,21 @@ void HeroBuilder::FormClear() {
     Hero.Trait2.clear();
     Hero.Career.clear();
 
-    // 2. Profession minimums and the attribute limits.
+    // 2. No profession minimums, and the limits that follow.
     Hero.ProfessionMinimums.fill(0);
+    Attributes.SetAttribLevels();
 
     // 3. Every score back to 10.
-    Hero.Score.fill(10);
+    for (int attribute = 0; attribute < kAttributeCount; ++attribute) {
+        Hero.Score[static_cast<std::size_t>(attribute)] = 10;
+        Attributes.AttributeChanged(attribute);
+    }
 
     // 4. Wealth markers and notes.
     Hero.FilthyRich = false;
     Hero.DirtPoor = false;
     Hero.FreeNotes.clear();
+    Views.SetTable("FixedNotes", {});
 
     // 5. Purchases of skills, psionics and FX; perk and flaw ticks.
     Hero.CashedOutSkills.clear();
@@ -46,11 +51,20 @@ void HeroBuilder::FormClear() {
     // 6. Cyberware.
     Hero.CyberSkill = false;
     Hero.Cyberware.clear();
+    SetCyberTolerance();
 
-    // 8. Equipment; the profession change with no profession.
+    // 7. Derived scores and skill points.
+    Attributes.SetLastResort();
+    Attributes.SetActionScore();
+    Attributes.SetActionCount();
+    Attributes.SetMovement();
+    Attributes.SetDurability();
+    CalculateSkillPoints();
+
+    // 8. Equipment, and the profession change with no profession.
     Hero.Equipment.clear();
-    Hero.Specialization = -1;
-    Hero.ProfessionMinimums.fill(4);
+    PaintCombat();
+    Professions.CmbProfessionChange(-1);
 
     // 9. Bonus totals.
     Hero.BenefitTotals = TBenefit{};
@@ -59,8 +73,13 @@ void HeroBuilder::FormClear() {
 
     // 10. Achievements and benefits.
     Hero.AchievementEntries.clear();
-    Hero.AchievementTotals = TAchievementTotals{};
     Hero.Benefits.clear();
+    Hero.AchievementTotals = TAchievementTotals{};
+    Views.SetLabel("BenefitsPurchased", "");
+    Views.SetLabel("PointsEarned", "0");
+    Views.SetLabel("PointsNeeded", "6");
+    Views.SetLabel("PointsAvailable", "0");
+    Views.SetLabel("Level", "1");
 
     // 11. Mutations.
     Hero.Advantages.clear();
@@ -68,19 +87,18 @@ void HeroBuilder::FormClear() {
 
     // 12. Wealth accounts.
     Hero.Accounts.clear();
+    Views.SetLabel("Account", "-");
 
     // 13. Last resort points.
+    Attributes.SetLastResort();
     Hero.LastResortEntries.clear();
     Hero.CurrentLastResortPoints.clear();
 
     // 14. Skill point adjustments.
     Hero.SkillPointAdjustments.clear();
 
-    Views.SetLabel("HeroName", "");
-    Views.SetLabel("PlayerName", "");
-    Views.SetLabel("GameMaster", "");
-    Views.SetLabel("Career", "");
-    Views.SetLabel("FileName", "");
+    PaintIdentity();
+    Species.PaintChoices();
 
     // 15.
     SetChanged(false);

@@ -29,6 +29,17 @@ void ViewData::SetChoice(const std::string& name, ChoiceView choice) {
     changed_.insert(name);
 }
 
+void ViewData::SetCheck(const std::string& name, CheckView check) {
+    checks_[name] = std::move(check);
+    changed_.insert(name);
+}
+
+const CheckView& ViewData::Check(const std::string& name) const {
+    static const CheckView kEmpty;
+    const auto it = checks_.find(name);
+    return it == checks_.end() ? kEmpty : it->second;
+}
+
 const LabelView& ViewData::Label(const std::string& name) const {
     static const LabelView kEmpty;
     const auto it = labels_.find(name);

@@ -31,21 +31,32 @@ struct ChoiceView {
     const std::string& Chosen() const;
 };
 
+struct CheckView {
+    std::string caption;
+    bool checked = false;
+    bool visible = true;
+    bool enabled = true;
+    bool operator==(const CheckView&) const = default;
+};
+
 class ViewData {
 public:
     void SetLabel(const std::string& name, std::string text, bool red = false);
     void SetLabelVisible(const std::string& name, bool visible);
     void SetTable(const std::string& name, TableView rows);
     void SetChoice(const std::string& name, ChoiceView choice);
+    void SetCheck(const std::string& name, CheckView check);
 
     // An unknown name reads as an empty view.
     const LabelView& Label(const std::string& name) const;
     const TableView& Table(const std::string& name) const;
     const ChoiceView& Choice(const std::string& name) const;
+    const CheckView& Check(const std::string& name) const;
 
     const std::map<std::string, LabelView>& Labels() const { return labels_; }
     const std::map<std::string, TableView>& Tables() const { return tables_; }
     const std::map<std::string, ChoiceView>& Choices() const { return choices_; }
+    const std::map<std::string, CheckView>& Checks() const { return checks_; }
 
     // The names of the views changed since the last call.
     std::set<std::string> TakeChanged();
@@ -54,6 +65,7 @@ private:
     std::map<std::string, LabelView> labels_;
     std::map<std::string, TableView> tables_;
     std::map<std::string, ChoiceView> choices_;
+    std::map<std::string, CheckView> checks_;
     std::set<std::string> changed_;
 };
 

@@ -4,7 +4,6 @@
 
 #include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <limits>
 
 std::string Trim(std::string_view text) {
@@ -86,11 +85,9 @@ std::string FormatDecimal(double value) {
     std::string text(buffer, end);
     // to_chars may choose exponent notation for very large or small values; spell them out.
     if (text.find('e') != std::string::npos) {
-        std::snprintf(buffer, sizeof buffer, "%.15f", value);
-        text = buffer;
-        while (!text.empty() && text.back() == '0')
-            text.pop_back();
-        if (!text.empty() && text.back() == '.') text.pop_back();
+        const auto fixed = std::to_chars(buffer, buffer + sizeof buffer, value,
+                                         std::chars_format::fixed);
+        if (fixed.ec == std::errc()) text.assign(buffer, fixed.ptr);
     }
     return text;
 }

@@ -1,0 +1,48 @@
+#pragma once
+// The species catalogue "species.xml": the quick scan that lists the names of the species
+// of active sources, and the full read of the one species the hero chooses.
+
+#include "hero/TypeDefinitions.h"
+#include "xml/XmlEventReader.h"
+
+#include <filesystem>
+#include <functional>
+#include <string>
+#include <vector>
+
+// Lists the species names of a catalogue whose source is active, in file order.
+//
+// The scanner remembers whether a species, its Name and its Source are open, and the last
+// name and source it saw. None of that is reset between species or between scans: a species
+// without a Source element takes the source of the species before it (in this scan or, for
+// the first species, in the scan before). Keep one scanner for the program's whole run.
+//
+// Element names are compared without regard to letter case. Only start tags, content and
+// end tags are looked at; an element written as an empty-element tag is not seen.
+class SpeciesNameScanner {
+public:
+    std::vector<std::string> Scan(const std::filesystem::path& file,
+                                  const std::function<bool(const std::string&)>& validSource,
+                                  XmlReadResult* readResult = nullptr);
+
+private:
+    bool speciesOpen_ = false;
+    bool nameOpen_ = false;
+    bool sourceOpen_ = false;
+    std::string lastName_;
+    std::string lastSource_;
+};
+
+// Reads the species named `chosenName` from the catalogue: the first species of that exact
+// name in the file, with Found set. When no species has that name the result is the last
+// species of the file (Found false); with no species at all, the species defaults.
+//
+// Every species met on the way is read and writes the lines "CurSpecies.Name=<name>",
+// "DurMult = <value>" and "PsiMult = <value>" (values as written) through `log`.
+//
+// Name, Source, ActionStep, FreeSkills, FreeSkill and STR..PER are recognised only when
+// written exactly so; SPECIES, NOTE and all attribute names in any letter case.
+// Problems the XML reader met are stored in `readResult` when one is given.
+TSpeciesData ReadSpecies(const std::filesystem::path& file, const std::string& chosenName,
+                         const std::function<void(const std::string&)>& log,
+                         XmlReadResult* readResult = nullptr);
