@@ -21,6 +21,7 @@ void HeroBuilder::LoadConfiguration() {
 
     // 2. The built-in professions, and the chosen one again when it is one of them.
     const std::string profession = Professions.ChosenName();
+    const std::string specialization = Professions.ChosenSpecialization();
     Professions.ResetToBuiltIns();
     Hero.ProfessionIndex = -1;
     const bool builtInChosen = !profession.empty() && Professions.ChooseByName(profession);
@@ -42,6 +43,8 @@ void HeroBuilder::LoadConfiguration() {
     // A profession of the catalogue is chosen again too, once the catalogue has offered it.
     if (!profession.empty() && !builtInChosen)
         Professions.ChooseByName(profession, firstCatalogueProfession);
+    // Choosing the profession again empties its specialization; the person's choice stays.
+    Professions.ChooseSpecializationByName(specialization);
     Professions.PaintChoices();
 
     // 5. The identity choices, where still offered.

@@ -20,6 +20,22 @@ bool ProfessionChoice::ChooseByName(const std::string& name, std::size_t firstPo
     return false;
 }
 
+void ProfessionChoice::ChooseSpecializationByName(const std::string& name) {
+    if (name.empty()) return;
+    for (std::size_t i = 0; i < specializations.size(); ++i) {
+        if (specializations[i] == name) {
+            CmbSpecialChange(static_cast<int>(i));
+            return;
+        }
+    }
+}
+
+std::string ProfessionChoice::ChosenSpecialization() const {
+    const int index = builder_.Hero.Specialization;
+    if (index < 0 || index >= static_cast<int>(specializations.size())) return {};
+    return specializations[static_cast<std::size_t>(index)];
+}
+
 const TProfData* ProfessionChoice::Chosen() const {
     const int index = builder_.Hero.ProfessionIndex;
     if (index < 0 || index >= static_cast<int>(list.size())) return nullptr;

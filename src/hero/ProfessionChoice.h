@@ -26,6 +26,10 @@ public:
     // The person chose the specialization at `index` of the specialization list.
     void CmbSpecialChange(int index);
 
+    // Chooses the specialization of that text when the list offers it.
+    void ChooseSpecializationByName(const std::string& name);
+    std::string ChosenSpecialization() const;
+
     // The chosen profession; null when none is chosen.
     const TProfData* Chosen() const;
     std::string ChosenName() const;

@@ -63,6 +63,16 @@ void SpeciesChoice::CbPrimitiveClick(bool checked) {
     builder_.PaintFixedNotes();
 }
 
+void SpeciesChoice::CbCyberSkillClick(bool checked) {
+    THero& hero = builder_.Hero;
+    if (hero.CurrentSpecies.CyberSkill) checked = true;
+    hero.CyberSkill = checked;
+    builder_.SetChanged(true);
+    PaintChoices();
+    builder_.CalculateSkillPoints();
+    builder_.SetCyberTolerance();
+}
+
 void SpeciesChoice::PaintChoices() {
     const THero& hero = builder_.Hero;
     ChoiceView choice;

@@ -19,6 +19,8 @@ public:
     void CmbSpeciesChange(int index);
     // The primitive penalty choice was ticked or unticked.
     void CbPrimitiveClick(bool checked);
+    // The Cyberskill box was ticked or unticked (it cannot be while the species grants it).
+    void CbCyberSkillClick(bool checked);
 
     const std::vector<std::string>& List() const { return list_; }
     // The name shown in the species choice; empty when none is chosen.

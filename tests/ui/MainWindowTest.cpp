@@ -50,7 +50,7 @@ private slots:
 
         QTest::mouseClick(main.PageButton(2), Qt::LeftButton);
         QCOMPARE(main.CurrentPage(), 2);
-        QVERIFY(main.AttributePanel()->isVisible());
+        QVERIFY(main.AttributesPanel()->isVisible());
 
         QStringList menus;
         for (QAction* action : main.menuBar()->actions())

@@ -5,13 +5,18 @@
 #include "app/Version.h"
 #include "app/ui/AppWindows.h"
 #include "app/ui/TFrmAbout.h"
+#include "app/ui/ViewWidgets.h"
+#include "hero/ui/AttributePanel.h"
+#include "hero/ui/MainPage.h"
+#include "hero/ui/NotesPage.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QButtonGroup>
 #include <QCloseEvent>
-#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLocale>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QStackedWidget>
@@ -23,7 +28,12 @@ TFrmMain::TFrmMain(HeroBuilder& builder, Prompter& prompter, QWidget* parent)
     BuildMenus();
     BuildPages();
     builder_.SetObserver(this);
+    const QString decimalPoint = QLocale().decimalPoint();
+    builder_.DecimalSeparator = decimalPoint.size() == 1 ? decimalPoint[0].toLatin1() : '.';
     started_ = builder_.FormCreate();
+    PaintSourcesMenu();
+    PaintRuleSetMenu();
+    ViewsChanged({});
     ShowPage(0);
     UpdateTitle();
     resize(1000, 720);
@@ -118,17 +128,25 @@ void TFrmMain::BuildPages() {
     connect(pageGroup_, &QButtonGroup::idClicked, this, &TFrmMain::ShowPage);
     layout->addLayout(buttonRow);
 
-    auto* attributes = new QGroupBox(tr("Attributes"), central);
+    auto* attributes = new AttributePanel(builder_, central);
     attributes->setObjectName("PnlAttributes");
     attributePanel_ = attributes;
+    viewPages_.push_back(attributes);
     layout->addWidget(attributes);
 
     pageStack_ = new QStackedWidget(central);
+    auto* mainPage = new MainPage(builder_, pageStack_);
+    auto* notesPage = new NotesPage(builder_, pageStack_);
+    viewPages_.push_back(mainPage);
+    viewPages_.push_back(notesPage);
+    pages_[0] = mainPage;
+    pages_[1] = notesPage;
     for (int i = 0; i < static_cast<int>(pages_.size()); ++i) {
-        auto* page = new QWidget(pageStack_);
-        page->setObjectName("Page" + pageButtons_[i]->objectName().mid(3));
-        pageStack_->addWidget(page);
-        pages_[i] = page;
+        if (!pages_[i]) {
+            pages_[i] = new QWidget(pageStack_);
+            pages_[i]->setObjectName("Page" + pageButtons_[i]->objectName().mid(3));
+        }
+        pageStack_->addWidget(pages_[i]);
     }
     layout->addWidget(pageStack_, 1);
     setCentralWidget(central);
@@ -149,7 +167,45 @@ void TFrmMain::UpdateTitle() {
     setWindowTitle(title + (builder_.Changed ? "*" : ""));
 }
 
+void TFrmMain::PaintSourcesMenu() {
+    sourcesMenu_->clear();
+    const auto& entries = builder_.Rules.sources.Entries();
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        QAction* action = sourcesMenu_->addAction(ToQt(entries[i].caption));
+        action->setCheckable(true);
+        action->setChecked(entries[i].checked);
+        connect(action, &QAction::triggered, this, [this, i] {
+            builder_.Rules.SourceClick(i);
+            builder_.NotifyViews();
+            PaintSourcesMenu();
+        });
+    }
+}
+
+void TFrmMain::PaintRuleSetMenu() {
+    ruleSetMenu_->clear();
+    auto* group = new QActionGroup(ruleSetMenu_);
+    group->setExclusive(true);
+    const auto& entries = builder_.Rules.ruleSets.Entries();
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        QAction* action = ruleSetMenu_->addAction(ToQt(entries[i].caption));
+        action->setObjectName(ToQt(entries[i].menuName));
+        action->setCheckable(true);
+        action->setChecked(entries[i].checked);
+        group->addAction(action);
+        connect(action, &QAction::triggered, this, [this, i] {
+            builder_.Rules.RuleSetClick(i);
+            builder_.NotifyViews();
+            PaintRuleSetMenu();
+        });
+    }
+}
+
 void TFrmMain::ViewsChanged(const std::set<std::string>& names) {
+    for (ViewPage* page : viewPages_)
+        page->Render(builder_.Views, names);
+    if (names.count("Sources")) PaintSourcesMenu();
+    if (names.count("Ruleset")) PaintRuleSetMenu();
     if (names.count("Page")) {
         const std::string page = builder_.Views.Label("Page").text;
         for (int i = 0; i < static_cast<int>(kPageCaptions.size()); ++i)

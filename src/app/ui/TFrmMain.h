@@ -7,6 +7,9 @@
 
 #include <QMainWindow>
 #include <array>
+#include <vector>
+
+class ViewPage;
 
 class HeroBuilder;
 class Prompter;
@@ -34,13 +37,17 @@ public:
     int CurrentPage() const;
     QPushButton* PageButton(int index) const { return pageButtons_[index]; }
     QWidget* Page(int index) const { return pages_[index]; }
-    QWidget* AttributePanel() const { return attributePanel_; }
+    QWidget* AttributesPanel() const { return attributePanel_; }
 
     QAction* MenuAction(const QString& objectName) const;
 
     void ViewsChanged(const std::set<std::string>& names) override;
     // Repaints the title from the hero's file name and changed flag.
     void UpdateTitle();
+
+    // Rebuilds the "Sources" and "Rule Set" menus from the builder's entries.
+    void PaintSourcesMenu();
+    void PaintRuleSetMenu();
 
     void Clear1Click();
     void About1Click();
@@ -65,6 +72,7 @@ private:
     QButtonGroup* pageGroup_ = nullptr;
     QStackedWidget* pageStack_ = nullptr;
     QWidget* attributePanel_ = nullptr;
+    std::vector<ViewPage*> viewPages_;
     QMenu* sourcesMenu_ = nullptr;
     QMenu* ruleSetMenu_ = nullptr;
 };

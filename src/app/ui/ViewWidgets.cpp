@@ -1,0 +1,64 @@
+#include "app/ui/ViewWidgets.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QSignalBlocker>
+
+void RenderLabel(QLabel* label, const LabelView& view) {
+    label->setText(ToQt(view.text));
+    label->setStyleSheet(view.red ? QStringLiteral("color: red;") : QString());
+    label->setVisible(view.visible);
+}
+
+void RenderText(QLineEdit* edit, const LabelView& view) {
+    const QString text = ToQt(view.text);
+    if (edit->text() == text) return;
+    const QSignalBlocker blocker(edit);
+    edit->setText(text);
+}
+
+void RenderText(QPlainTextEdit* edit, const std::string& text) {
+    const QString qtext = ToQt(text);
+    if (edit->toPlainText() == qtext) return;
+    const QSignalBlocker blocker(edit);
+    edit->setPlainText(qtext);
+}
+
+void RenderChoice(QComboBox* combo, const ChoiceView& view) {
+    const QSignalBlocker blocker(combo);
+    QStringList items;
+    for (const auto& item : view.items)
+        items << ToQt(item);
+    bool same = combo->count() == items.size();
+    for (int i = 0; same && i < items.size(); ++i)
+        same = combo->itemText(i) == items[i];
+    if (!same) {
+        combo->clear();
+        combo->addItems(items);
+    }
+    combo->setCurrentIndex(view.index);
+    combo->setVisible(view.visible);
+    combo->setEnabled(view.enabled);
+}
+
+void RenderCheck(QCheckBox* check, const CheckView& view) {
+    const QSignalBlocker blocker(check);
+    check->setText(ToQt(view.caption));
+    check->setChecked(view.checked);
+    check->setVisible(view.visible);
+    check->setEnabled(view.enabled);
+}
+
+QString TableText(const TableView& table, const QString& separator) {
+    QStringList lines;
+    for (const auto& row : table) {
+        QStringList cells;
+        for (const auto& cell : row)
+            cells << ToQt(cell);
+        lines << cells.join(separator);
+    }
+    return lines.join('\n');
+}

@@ -1,0 +1,37 @@
+#pragma once
+// Rendering the builder's views into widgets, without echoing the change back as an event.
+
+#include "app/ViewData.h"
+
+#include <QString>
+#include <set>
+#include <string>
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+
+inline QString ToQt(const std::string& text) { return QString::fromStdString(text); }
+
+void RenderLabel(QLabel* label, const LabelView& view);
+void RenderText(QLineEdit* edit, const LabelView& view);
+void RenderText(QPlainTextEdit* edit, const std::string& text);
+void RenderChoice(QComboBox* combo, const ChoiceView& view);
+void RenderCheck(QCheckBox* check, const CheckView& view);
+// The table as lines of text, one row per line, cells joined by `separator`.
+QString TableText(const TableView& table, const QString& separator = QStringLiteral("  "));
+
+// A page of the main window that shows part of the views.
+class ViewPage {
+public:
+    virtual ~ViewPage() = default;
+    // Repaints what depends on the named views; an empty set repaints everything.
+    virtual void Render(const ViewData& views, const std::set<std::string>& changed) = 0;
+};
+
+// True when `name` is among the changed views (or everything is to be repainted).
+inline bool Touched(const std::set<std::string>& changed, const std::string& name) {
+    return changed.empty() || changed.count(name) > 0;
+}
