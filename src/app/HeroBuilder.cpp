@@ -11,7 +11,7 @@ constexpr const char* kConfigMissing = "Configuration Data File not found.\rAbor
 
 HeroBuilder::HeroBuilder(Prompter& prompter_, const AppPaths& paths_)
     : prompter(prompter_), paths(paths_), logs(paths_, prompter_), Rules(*this),
-      Attributes(*this), Species(*this), Professions(*this) {}
+      Attributes(*this), Species(*this), Professions(*this), Files(*this) {}
 
 void HeroBuilder::SetChanged(bool changed) {
     Changed = changed;
@@ -87,10 +87,7 @@ void HeroBuilder::OfferToSave() {
     if (Changed && prompter.confirm("Save Changes?")) Save();
 }
 
-bool HeroBuilder::Save() {
-    // Hero files are not written yet: the hero stays marked as changed.
-    return false;
-}
+bool HeroBuilder::Save() { return Files.Save(); }
 
 void HeroBuilder::Clear1Click() {
     OfferToSave();

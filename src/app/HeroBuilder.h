@@ -7,6 +7,7 @@
 #include "app/Paths.h"
 #include "app/Prompter.h"
 #include "app/ViewData.h"
+#include "files/HeroFiles.h"
 #include "hero/AttributeScores.h"
 #include "hero/Hero.h"
 #include "hero/ProfessionChoice.h"
@@ -94,6 +95,7 @@ public:
     AttributeScores Attributes;
     SpeciesChoice Species;
     ProfessionChoice Professions;
+    HeroFiles Files;
 
     const TRuleset& RuleSet() const { return Rules.RuleSet(); }
 
