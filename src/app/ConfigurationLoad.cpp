@@ -62,11 +62,7 @@ void HeroBuilder::LoadConfiguration() {
     if (!species.empty() && found != names.end()) {
         Species.CmbSpeciesChange(static_cast<int>(found - names.begin()));
     } else if (Hero.SpeciesIndex >= 0) {
-        // The species' source went away: the hero has no species any more, and the limits
-        // and values that came with it go too.
-        Hero.SpeciesIndex = -1;
-        Hero.CurrentSpecies = TSpeciesData{};
-        Attributes.SetAttribLevels();
+        Species.DropSpecies();
     }
     Species.PaintChoices();
 

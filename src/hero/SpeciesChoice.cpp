@@ -55,6 +55,19 @@ void SpeciesChoice::CmbSpeciesChange(int index) {
     builder_.SetCyberTolerance();
 }
 
+void SpeciesChoice::DropSpecies() {
+    THero& hero = builder_.Hero;
+    hero.SpeciesIndex = -1;
+    hero.CurrentSpecies = TSpeciesData{};
+    hero.Primitive = false;
+    hero.CyberSkill = false;
+    builder_.Attributes.SetAttribLevels();
+    PaintChoices();
+    builder_.PaintFixedNotes();
+    builder_.CalculateSkillPoints();
+    builder_.SetCyberTolerance();
+}
+
 void SpeciesChoice::CbPrimitiveClick(bool checked) {
     builder_.Hero.Primitive = checked;
     builder_.SetChanged(true);

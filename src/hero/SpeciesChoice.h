@@ -17,6 +17,9 @@ public:
     void ScanNames();
     // The person (or a hero file, or a reload) chose the species at `index` of the list.
     void CmbSpeciesChange(int index);
+    // The chosen species is no longer offered (its source went away): the hero has no
+    // species any more, and what came with it goes too. Nothing is asked.
+    void DropSpecies();
     // The primitive penalty choice was ticked or unticked.
     void CbPrimitiveClick(bool checked);
     // The Cyberskill box was ticked or unticked (it cannot be while the species grants it).
