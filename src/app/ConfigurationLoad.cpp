@@ -73,9 +73,11 @@ void HeroBuilder::LoadConfiguration() {
     Attributes.SetMovement();
     Attributes.SetDurability();
 
-    // 8 to 13: skills and psionics, perks and flaws, cyberware, benefits, mutations and FX
-    // follow with their subsystems.
-    (void)keptSkills;
-    (void)keptInstances;
+    // 8. Skills (and psionics), with the purchases put back by name and rank.
+    Skills.PopulateSkills();
+    Skills.RestorePurchases(keptSkills, keptInstances);
     (void)keptPsionics;
+
+    // 9 to 13: perks and flaws, cyberware, benefits, mutations and FX follow with their
+    // subsystems.
 }

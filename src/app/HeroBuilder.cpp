@@ -11,7 +11,8 @@ constexpr const char* kConfigMissing = "Configuration Data File not found.\rAbor
 
 HeroBuilder::HeroBuilder(Prompter& prompter_, const AppPaths& paths_)
     : prompter(prompter_), paths(paths_), logs(paths_, prompter_), Rules(*this),
-      Attributes(*this), Species(*this), Professions(*this), Files(*this) {}
+      Attributes(*this), Species(*this), Professions(*this),
+      Skills(*this), Budget(*this), Files(*this) {}
 
 void HeroBuilder::SetChanged(bool changed) {
     Changed = changed;
@@ -49,7 +50,6 @@ bool HeroBuilder::FormCreate() {
     Views.SetLabel("HouseRule", kHouseRuleNone);
     LoadConfiguration();
 
-    Views.SetTable("Skills", {{"Skills", "Rank", "Att", "Score", "Die", "Cost"}});
     Views.SetTable("AvailableEquipment", {{"Equipment", "Mass", "Cost", "PL", "Avail", "Source"}});
     Views.SetTable("CarriedEquipment",
                    {{"Equipment", "Qty", "Mass", "Cost", "Ext Mass", "Ext Cost"}});
@@ -189,15 +189,18 @@ int HeroBuilder::SkillTableRowCount() const {
     return rows;
 }
 
-void HeroBuilder::ClearSkills() {}
-void HeroBuilder::GrantFreeSkills() {}
-void HeroBuilder::RebuildSkillLists() {}
-void HeroBuilder::PaintSelectedSkills() {}
+void HeroBuilder::ClearSkills() { Skills.ClearSkills(); }
+void HeroBuilder::GrantFreeSkills() { Skills.ProcessFreeSkills(); }
+void HeroBuilder::RebuildSkillLists() { Skills.PaintAllSkills(); }
+void HeroBuilder::PaintSelectedSkills() { Skills.PaintSelectedSkills(); }
 void HeroBuilder::PaintSelectedPsionics() {}
-void HeroBuilder::PaintFixedNotes() {}
-void HeroBuilder::CalculateSkillPoints() {}
+void HeroBuilder::PaintFixedNotes() { Budget.PaintNotes(); }
+void HeroBuilder::CalculateSkillPoints() { Budget.CalculateSkillPoints(); }
 void HeroBuilder::PaintCombat() {}
 void HeroBuilder::SetCyberTolerance() {}
+int HeroBuilder::PerkFlawAdjustment() const { return 0; }
+int HeroBuilder::BenefitsCost() const { return 0; }
+int HeroBuilder::LastResortPointsCost() const { return 0; }
 void HeroBuilder::RebuildProfessionDependents() {
     PaintFixedNotes();
     CalculateSkillPoints();

@@ -13,6 +13,8 @@
 #include "hero/ProfessionChoice.h"
 #include "hero/SpeciesChoice.h"
 #include "rules/RulesConfiguration.h"
+#include "skills/SkillBudget.h"
+#include "skills/SkillPurchases.h"
 #include "xml/XmlEventReader.h"
 
 #include <string>
@@ -72,6 +74,10 @@ public:
     void SetCyberTolerance();
     // Benefits on offer, the FX label and list, the fixed notes and the skill points.
     void RebuildProfessionDependents();
+    // What perks and flaws, benefits and last resort points add to the budget.
+    int PerkFlawAdjustment() const;
+    int BenefitsCost() const;
+    int LastResortPointsCost() const;
     // The cyberware catalogue, custom items (from the defaults file) included.
     const std::vector<TCyberTech>& CyberCatalogue() const { return cyberCatalogue_; }
     // Replaces the custom items of the cyberware catalogue.
@@ -95,6 +101,8 @@ public:
     AttributeScores Attributes;
     SpeciesChoice Species;
     ProfessionChoice Professions;
+    SkillPurchases Skills;
+    SkillBudget Budget;
     HeroFiles Files;
 
     const TRuleset& RuleSet() const { return Rules.RuleSet(); }

@@ -32,12 +32,11 @@ void HeroBuilder::FormClear() {
     Hero.FilthyRich = false;
     Hero.DirtPoor = false;
     Hero.FreeNotes.clear();
-    Views.SetTable("FixedNotes", {});
 
     // 5. Purchases of skills, psionics and FX; perk and flaw ticks.
     Hero.CashedOutSkills.clear();
-    for (auto& skill : Hero.Skills)
-        skill.Selected = false;
+    // Instances go with their skills: a skill bought again starts without old details.
+    Skills.ClearSkills();
     for (auto& psionic : Hero.Psionics)
         psionic.Selected = false;
     for (auto& fx : Hero.FXSkills)
@@ -96,6 +95,9 @@ void HeroBuilder::FormClear() {
 
     // 14. Skill point adjustments.
     Hero.SkillPointAdjustments.clear();
+    Budget.PaintAdjustments();
+    Budget.CalculateSkillPoints();
+    Budget.PaintNotes();
 
     PaintIdentity();
     Species.PaintChoices();

@@ -9,6 +9,8 @@
 #include "hero/ui/AttributePanel.h"
 #include "hero/ui/MainPage.h"
 #include "hero/ui/NotesPage.h"
+#include "gear/ui/CampaignPage.h"
+#include "skills/ui/SkillsPage.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -139,8 +141,14 @@ void TFrmMain::BuildPages() {
     auto* notesPage = new NotesPage(builder_, pageStack_);
     viewPages_.push_back(mainPage);
     viewPages_.push_back(notesPage);
+    auto* skillsPage = new SkillsPage(builder_, pageStack_);
+    auto* campaignPage = new CampaignPage(builder_, pageStack_);
+    viewPages_.push_back(skillsPage);
+    viewPages_.push_back(campaignPage);
     pages_[0] = mainPage;
     pages_[1] = notesPage;
+    pages_[2] = skillsPage;
+    pages_[5] = campaignPage;
     for (int i = 0; i < static_cast<int>(pages_.size()); ++i) {
         if (!pages_[i]) {
             pages_[i] = new QWidget(pageStack_);

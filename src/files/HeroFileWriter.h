@@ -1,0 +1,64 @@
+#pragma once
+// The hero file writer: the hero as the text of a hero file, line by line in the program's
+// layout (CR LF line ends, fixed indentation, fixed element and attribute order). Values are
+// escaped and every start tag is closed, so the file is well-formed XML.
+//
+// The file has two halves: the envelope with the identity, species, attributes and a
+// snapshot of the derived numbers (which no reader reads back), then one section per list of
+// the hero. Each list section is written by one member function, in the order of
+// `HeroFileWriter::Text`; a subsystem that gains a list fills its section there.
+
+#include <string>
+#include <string_view>
+
+class HeroBuilder;
+
+class HeroFileWriter {
+public:
+    explicit HeroFileWriter(const HeroBuilder& builder) : builder_(builder) {}
+
+    // The whole file.
+    std::string Text() const;
+
+private:
+    // The envelope.
+    void WriteSources(std::string& out) const;
+    void WriteHeroStart(std::string& out) const; // the hero element and the species block
+    void WriteHeroAttributes(std::string& out) const;
+    void WriteAbilities(std::string& out) const;
+    void WriteSnapshot(std::string& out) const; // action check, movement, durability
+    void WriteAdvancement(std::string& out) const;
+
+    // The list sections, in the order written.
+    void WriteSkills(std::string& out) const;
+    void WritePerks(std::string& out) const;
+    void WriteFlaws(std::string& out) const;
+    void WritePsionics(std::string& out) const;
+    void WriteEquipment(std::string& out) const;
+    void WriteCyberware(std::string& out) const;
+    void WriteMutations(std::string& out) const;
+    void WriteFX(std::string& out) const;
+    void WriteSpecialItems(std::string& out) const;
+    void WriteAchievements(std::string& out) const;
+    void WriteSpecialNotes(std::string& out) const;
+    void WriteNotes(std::string& out) const;
+    void WriteWealth(std::string& out) const;
+    void WriteLastResortPoints(std::string& out) const;
+    void WriteSkillPointAdjustments(std::string& out) const;
+
+    std::string Label(const std::string& name) const;
+
+    const HeroBuilder& builder_;
+};
+
+// A real number as hero files write it ("PsiMult", "Mass", "Amt"): up to 15 significant
+// digits, no trailing zeros, "." as the separator whatever the locale ("1.5", "3", "0.25").
+std::string FileDecimal(double value);
+
+// A value escaped for an attribute or element content of a hero file. Tabs and line breaks
+// are kept as character references; other control characters, which XML cannot carry, are
+// dropped.
+std::string FileValue(std::string_view value);
+
+// The attribute abbreviation of a stored attribute number (1 STR .. 6 PER); "???" otherwise.
+std::string AttributeAbbreviation(int attributeNumber);

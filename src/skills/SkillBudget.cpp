@@ -1,0 +1,145 @@
+#include "skills/SkillBudget.h"
+
+#include "app/HeroBuilder.h"
+#include "hero/AttributeScores.h"
+#include "hero/Professions.h"
+#include "xml/ValueParsing.h"
+
+namespace {
+// The tables whose rows spend skill points.
+constexpr const char* kSpendingTables[] = {"Skills", "Psionics", "FX"};
+constexpr int kPrimitiveReductionCost = 4;
+constexpr int kCyberSkillCost = 10;
+constexpr int kCashOutValue = 3;
+constexpr int kBroadSkillBase = 12;
+constexpr int kTechOpPosition = 5;
+} // namespace
+
+void SkillBudget::CalculateSkillPoints() {
+    THero& hero = builder_.Hero;
+    const TRuleset& rules = builder_.RuleSet();
+    int used = 0;
+    int broadUsed = 0;
+    for (const char* name : kSpendingTables) {
+        const TableView& table = builder_.Views.Table(name);
+        if (table.size() < 2 || table[1].empty() || table[1][0].empty()) continue;
+        for (std::size_t r = 1; r < table.size(); ++r) {
+            const TableRow& row = table[r];
+            const std::string cell0 = row.empty() ? std::string() : row[0];
+            if (row.size() > 5)
+                if (const auto cost = ParseInteger(row[5])) used += *cost;
+            const std::string rank = row.size() > 1 ? Trim(row[1]) : std::string();
+            if (rank.empty() && !cell0.empty()) ++broadUsed;
+        }
+    }
+    used -= builder_.PerkFlawAdjustment();
+    const TSpeciesData& species = hero.CurrentSpecies;
+    if (hero.Primitive && species.Primitive) used += kPrimitiveReductionCost;
+    if (hero.CyberSkill && !species.CyberSkill) used += kCyberSkillCost;
+    used += builder_.BenefitsCost();
+
+    const int intelligence = hero.Score[attINT];
+    int available = (intelligence + rules.SkillPtIntMod) * rules.SkillPtMult +
+                    species.SkillPoints + rules.BonusSkillPts;
+    available += hero.AchievementTotals.PointsEarned;
+    if (hero.ProfessionIndex == kTechOpPosition) available += hero.AchievementTotals.Level - 1;
+    used += builder_.LastResortPointsCost();
+    for (const TSkillPointAdjustment& adjustment : hero.SkillPointAdjustments)
+        used += adjustment.Points;
+    available += kCashOutValue * static_cast<int>(hero.CashedOutSkills.size());
+
+    const auto intResistance =
+        ParseInteger(builder_.Views.Label(AttributeViewName(attINT, "Res")).text);
+    const int broadAvailable = intResistance.value_or(0) + kBroadSkillBase;
+
+    hero.SkillPointBudget = {available, used, broadAvailable, broadUsed};
+    builder_.Views.SetLabel("SkillPoints", std::to_string(available - used) + "  [" +
+                                               std::to_string(used) + " used of " +
+                                               std::to_string(available) + "]");
+    builder_.Views.SetLabel("BroadSkills", std::to_string(broadAvailable - broadUsed) + " [" +
+                                               std::to_string(broadUsed) + " used of " +
+                                               std::to_string(broadAvailable) + "]");
+}
+
+void SkillBudget::AddSkillPtAdj(int points, const std::string& description) {
+    builder_.Hero.SkillPointAdjustments.push_back({points, description});
+    PaintAdjustments();
+}
+
+SkillBudget::AdjustResult SkillBudget::CmdAdjSkillptsClick(const std::string& pointsText,
+                                                           const std::string& description) {
+    const auto points = ParseInteger(pointsText);
+    if (!points) {
+        builder_.prompter.error("Points must be numeric.");
+        return {false, Focus::Points};
+    }
+    if (description.empty()) {
+        builder_.prompter.error("Provide a description");
+        return {false, Focus::Description};
+    }
+    AddSkillPtAdj(*points, description);
+    CalculateSkillPoints();
+    builder_.SetChanged(true);
+    return {true, Focus::Points};
+}
+
+void SkillBudget::SgAdjSkillPtsDblClick(int row) {
+    auto& adjustments = builder_.Hero.SkillPointAdjustments;
+    if (adjustments.empty()) {
+        builder_.prompter.error("Nothing to remove");
+        return;
+    }
+    if (adjustments.size() == 1)
+        adjustments.clear();
+    else if (row >= 1 && row <= static_cast<int>(adjustments.size()))
+        adjustments.erase(adjustments.begin() + (row - 1));
+    PaintAdjustments();
+    CalculateSkillPoints();
+    builder_.SetChanged(true);
+}
+
+void SkillBudget::PaintAdjustments() {
+    TableView table{{"", ""}};
+    for (const TSkillPointAdjustment& adjustment : builder_.Hero.SkillPointAdjustments)
+        table.push_back({std::to_string(adjustment.Points), adjustment.Description});
+    if (table.size() == 1) table.push_back({"", ""});
+    builder_.Views.SetTable("SkillPointAdjustments", std::move(table));
+}
+
+void SkillBudget::PaintNotes() {
+    const THero& hero = builder_.Hero;
+    const TRuleset& rules = builder_.RuleSet();
+    TableView lines;
+    auto line = [&lines](std::string text) { lines.push_back({std::move(text)}); };
+
+    if (rules.SkillPtIntMod == -1 && rules.SkillPtMult == 5)
+        line("Core rules for calculating skill points; " + std::to_string(rules.BonusSkillPts) +
+             " bonus skill points");
+    else if (rules.SkillPtIntMod == 0 && rules.SkillPtMult == 3)
+        line("Optional rule 2A for calculating skill points; " +
+             std::to_string(rules.BonusSkillPts - 30) + " bonus skill points");
+    else
+        line("Custom rule for skill points: ((INT + " + std::to_string(rules.SkillPtIntMod) +
+             ") * " + std::to_string(rules.SkillPtMult) + ") + " +
+             std::to_string(rules.BonusSkillPts));
+    if (rules.Rule2C) line("Rule2C in play for skill advancement");
+
+    const auto& notes = hero.CurrentSpecies.Notes;
+    for (std::size_t i = 0; i < notes.size(); ++i)
+        if (i < 2 || !notes[i].empty()) line(notes[i]);
+    if (hero.CurrentSpecies.Primitive && hero.Primitive)
+        line("Primitive Penalty Reduced from +2 to +1 step");
+
+    if (const TProfData* profession = builder_.Professions.Chosen()) {
+        for (const std::string& note : profession->Notes)
+            if (!note.empty()) line(note);
+        const std::string label = SpecializationLabel(hero.ProfessionIndex);
+        const std::string name = builder_.Professions.ChosenName();
+        if (label != kNoSpecializationLabel)
+            line(name + " " + label + " (" + builder_.Professions.ChosenSpecialization() + ")");
+        const std::string fxLabel = builder_.Views.Label("FXLabel").text;
+        if (fxLabel == "FX Adept" || fxLabel == "FX Talent*")
+            line(name + " FX Specialization: " + hero.FXSpecialization);
+    }
+    builder_.Views.SetTable("FixedNotes", std::move(lines));
+}

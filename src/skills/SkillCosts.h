@@ -1,0 +1,31 @@
+#pragma once
+// The rules that price skills, shared by skills, psionic skills and FX: the per-rank price
+// for the hero's profession, the cost of a rank, the score text and the row keys.
+
+#include "hero/TypeDefinitions.h"
+
+#include <string>
+
+inline bool IsBroadSkill(const TSkillItem& skill) { return skill.Name == skill.BroadSkill; }
+
+// The per-rank price of a catalogue entry for a profession code ("C", "DF", ...; empty when
+// no profession is chosen): one less when one of its profession letters is in the code.
+int PriceFor(const TSkillItem& catalogueEntry, const std::string& professionCode,
+             bool professionChosen);
+
+// What an entry costs at a rank for a per-rank price: a broad skill its price; a specialty or
+// instance the sum of price, price + 1, ... over its ranks, or rank x price under the
+// optional advancement rule.
+int RankCost(int price, int rank, bool broadSkill, bool rule2C);
+
+// An Ordinary score with its Good and Amazing halves: "13/6/3".
+std::string ScoreText(int ordinary);
+
+// A table row key split into the skill name and the detail of an instance. Raising trims the
+// detail; lowering and removing take the text after the colon and one blank.
+struct SkillKey {
+    std::string name;
+    std::string detail;
+};
+SkillKey SplitKeyTrimmed(const std::string& key);
+SkillKey SplitKeyAfterBlank(const std::string& key);
