@@ -16,7 +16,7 @@ HeroBuilder::HeroBuilder(Prompter& prompter_, const AppPaths& paths_)
 
 void HeroBuilder::SetChanged(bool changed) {
     Changed = changed;
-    Views.SetLabel("Changed", changed ? "*" : "");
+    Views.Touch("Changed");
 }
 
 void HeroBuilder::NotifyViews() {
@@ -68,14 +68,7 @@ bool HeroBuilder::FormCreate() {
 void HeroBuilder::OpenStartupHero(const std::string& argument) {
     CommandLineHero = argument;
     if (argument.empty()) return;
-    Ready = false;
-    FormClear();
-    Hero.FileName = argument;
-    Views.SetLabel("FileName", argument);
-    Ready = true;
-    Views.SetLabel("Page", "Main");
-    SetChanged(false);
-    NotifyViews();
+    Files.OpenStartupHero(argument);
 }
 
 void HeroBuilder::DataChanged() {
@@ -93,7 +86,7 @@ void HeroBuilder::Clear1Click() {
     OfferToSave();
     FormClear();
     Rules.SetDefaultSources();
-    Views.SetLabel("Sources", "");
+    Views.Touch("Sources");
     Views.SetLabel("Page", "Main");
     NotifyViews();
 }
@@ -183,10 +176,8 @@ void HeroBuilder::PaintIdentity() {
 // --- what later subsystems provide ---------------------------------------------------------
 
 int HeroBuilder::SkillTableRowCount() const {
-    int rows = static_cast<int>(Hero.SkillInstances.size());
-    for (const TSkillItem& skill : Hero.Skills)
-        if (skill.Selected) ++rows;
-    return rows;
+    const std::size_t rows = Views.Table("Skills").size();
+    return rows > 1 ? static_cast<int>(rows) - 1 : 0;
 }
 
 void HeroBuilder::ClearSkills() { Skills.ClearSkills(); }

@@ -46,6 +46,8 @@ public:
     void SetTable(const std::string& name, TableView rows);
     void SetChoice(const std::string& name, ChoiceView choice);
     void SetCheck(const std::string& name, CheckView check);
+    // Marks a view that lives outside this store (a menu, the title) as changed.
+    void Touch(const std::string& name) { changed_.insert(name); }
 
     // An unknown name reads as an empty view.
     const LabelView& Label(const std::string& name) const;

@@ -6,21 +6,29 @@
 #include <charconv>
 #include <cmath>
 
+namespace {
+void AddBonuses(BonusTotals& sum, const TBonuses& bonus) {
+    sum.ACBonus += bonus.ACBonus;
+    sum.ACIncrease += bonus.ACIncrease;
+    sum.Action += bonus.Action;
+    sum.Stun += bonus.Stun;
+    sum.Wound += bonus.Wound;
+    sum.Fatigue += bonus.Fatigue;
+    sum.Mortal += bonus.Mortal;
+    sum.Attr[attSTR] += bonus.Str;
+    sum.Attr[attDEX] += bonus.Dex;
+    sum.Attr[attCON] += bonus.Con;
+    sum.Attr[attINT] += bonus.Int;
+    sum.Attr[attWIL] += bonus.Wil;
+    sum.Attr[attPER] += bonus.Per;
+}
+} // namespace
+
 BonusTotals SumBonuses(const TBenefit& benefits, const TMutation& mutations, const TFXBenefit& fx) {
     BonusTotals sum;
-    sum.ACBonus = benefits.ACBonus + mutations.ACBonus + fx.ACBonus;
-    sum.ACIncrease = benefits.ACIncrease + mutations.ACIncrease + fx.ACIncrease;
-    sum.Action = benefits.Action + mutations.Action + fx.Action;
-    sum.Stun = benefits.Stun + mutations.Stun + fx.Stun;
-    sum.Wound = benefits.Wound + mutations.Wound + fx.Wound;
-    sum.Fatigue = benefits.Fatigue + mutations.Fatigue + fx.Fatigue;
-    sum.Mortal = benefits.Mortal + mutations.Mortal + fx.Mortal;
-    sum.Attr[attSTR] = benefits.Str + mutations.Str + fx.Str;
-    sum.Attr[attDEX] = benefits.Dex + mutations.Dex + fx.Dex;
-    sum.Attr[attCON] = benefits.Con + mutations.Con + fx.Con;
-    sum.Attr[attINT] = benefits.Int + mutations.Int + fx.Int;
-    sum.Attr[attWIL] = benefits.Wil + mutations.Wil + fx.Wil;
-    sum.Attr[attPER] = benefits.Per + mutations.Per + fx.Per;
+    AddBonuses(sum, benefits);
+    AddBonuses(sum, mutations);
+    AddBonuses(sum, fx);
     return sum;
 }
 

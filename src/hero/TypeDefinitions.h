@@ -168,12 +168,10 @@ struct TFX {
     int ActiveCost2 = 0;
 };
 
-// One benefit step of an FX at a given rank (FXBenefit element of fx.xml).
-// Also the shape of the hero's FX bonus totals.
-struct TFXBenefit {
-    std::string Name; // the FX this step belongs to
-    std::string Note;
-    int Rank = 1;       // FX rank from which this step applies
+// The bonuses that benefits, mutations and always-active FX give the hero's numbers; each
+// of the three records carries them, and the hero's three totals add them up. A mutation's
+// attribute changes also move that attribute's maximum.
+struct TBonuses {
     int ACBonus = 0;    // action die steps
     int ACIncrease = 0; // action check score
     int Action = 0;     // actions per round
@@ -187,6 +185,14 @@ struct TFXBenefit {
     int Mortal = 0;
     int Stun = 0;
     int Wound = 0;
+};
+
+// One benefit step of an FX at a given rank (FXBenefit element of fx.xml).
+// Also the shape of the hero's FX bonus totals.
+struct TFXBenefit : TBonuses {
+    std::string Name; // the FX this step belongs to
+    std::string Note;
+    int Rank = 1; // FX rank from which this step applies
 };
 
 // One perk or flaw: a catalogue entry, a custom entry, or (with Selected)
@@ -288,7 +294,7 @@ struct TAchievementTotals {
 // One benefit of benefits.xml, or a bought benefit of the hero. Also the
 // shape of the hero's benefit bonus totals. A level of 100 keeps the
 // benefit out of that profession column.
-struct TBenefit {
+struct TBenefit : TBonuses {
     std::string Name;
     std::string Source; // source book
     int CCost = 0;      // cost and minimum level per profession column
@@ -301,24 +307,11 @@ struct TBenefit {
     int TLevel = 100;
     int MCost = 0;
     int MLevel = 100;
-    int ACBonus = 0;    // action die steps
-    int ACIncrease = 0; // action check score
-    int Action = 0;     // actions per round
-    int Str = 0;        // attribute raises
-    int Dex = 0;
-    int Con = 0;
-    int Int = 0;
-    int Wil = 0;
-    int Per = 0;
-    int Fatigue = 0; // durability bonuses
-    int Mortal = 0;
-    int Stun = 0;
-    int Wound = 0;
 };
 
 // One mutation of mutations.xml (an advantage or a drawback), or one the
 // hero has taken. Also the shape of the hero's mutation bonus totals.
-struct TMutation {
+struct TMutation : TBonuses {
     std::string Name;
     std::string Class;
     std::string Group;
@@ -326,19 +319,6 @@ struct TMutation {
     int Attrib = 0;     // attribute number, stored only
     std::string Source; // source book
     std::string Note;
-    int Action = 0;     // actions per round
-    int ACBonus = 0;    // action die steps
-    int ACIncrease = 0; // action check score
-    int Str = 0;        // attribute changes (score and maximum)
-    int Dex = 0;
-    int Con = 0;
-    int Int = 0;
-    int Wil = 0;
-    int Per = 0;
-    int Fatigue = 0; // durability changes
-    int Mortal = 0;
-    int Stun = 0;
-    int Wound = 0;
 };
 
 // ---------------------------------------------------------------------------

@@ -43,7 +43,7 @@ void RulesConfiguration::SourceClick(std::size_t entryIndex) {
         builder_.NotifyViews();
         if (builder_.prompter.confirm("Make this the default?")) SaveDefaults();
     }
-    builder_.Views.SetLabel("Sources", "");
+    builder_.Views.Touch("Sources");
 }
 
 void RulesConfiguration::ToggleByCaption(const std::string& caption) {

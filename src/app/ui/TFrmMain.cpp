@@ -6,6 +6,7 @@
 #include "app/ui/AppWindows.h"
 #include "app/ui/TFrmAbout.h"
 #include "app/ui/ViewWidgets.h"
+#include "files/ui/TFrmMessages.h"
 #include "hero/ui/AttributePanel.h"
 #include "hero/ui/MainPage.h"
 #include "hero/ui/NotesPage.h"
@@ -23,6 +24,8 @@
 #include <QPushButton>
 #include <QStackedWidget>
 #include <QVBoxLayout>
+
+#include <filesystem>
 
 TFrmMain::TFrmMain(HeroBuilder& builder, Prompter& prompter, QWidget* parent)
     : QMainWindow(parent), builder_(builder), prompter_(prompter) {
@@ -61,16 +64,21 @@ void TFrmMain::BuildMenus() {
     connect(addAction(file, "Clear1", tr("&New"), QKeySequence::New), &QAction::triggered, this,
             &TFrmMain::Clear1Click);
     addAction(file, "LoadCareer1", tr("Load Career"));
-    addAction(file, "OpenCharacter1", tr("&Open Character"), QKeySequence::Open);
+    connect(addAction(file, "OpenCharacter1", tr("&Open Character"), QKeySequence::Open),
+            &QAction::triggered, this, &TFrmMain::OpenCharacterClick);
     connect(addAction(file, "Save1", tr("&Save"), QKeySequence::Save), &QAction::triggered, this,
-            [this] {
-                builder_.Save();
-                UpdateTitle();
-            });
-    addAction(file, "SaveAs1", tr("Save &As"), QKeySequence::SaveAs);
+            &TFrmMain::Save1Click);
+    connect(addAction(file, "SaveAs1", tr("Save &As"), QKeySequence::SaveAs), &QAction::triggered,
+            this, &TFrmMain::SaveAs1Click);
     addAction(file, "SaveAsCareer1", tr("Save As Career"));
     addAction(file, "Export1", tr("&Export"));
     file->addSeparator();
+    recentMenu_ = file->addMenu(tr("&Recent Files"));
+    recentMenu_->setObjectName("RecentFiles1");
+    connect(file, &QMenu::aboutToShow, this, &TFrmMain::PaintRecentFiles);
+    file->addSeparator();
+    // Problems met while reading a hero file are listed in the import messages window.
+    builder_.Files.SetMessagesWindow([this] { ShowImportMessages(); });
     connect(addAction(file, "Exit1", tr("E&xit"), QKeySequence(tr("Ctrl+Q"))),
             &QAction::triggered, this, &QWidget::close);
 
@@ -171,8 +179,47 @@ int TFrmMain::CurrentPage() const { return pageStack_->currentIndex(); }
 void TFrmMain::UpdateTitle() {
     QString title = QString::fromUtf8(kProgramName);
     if (!builder_.Hero.FileName.empty())
-        title += " - " + QString::fromStdString(builder_.Hero.FileName);
+        title += " - " + QString::fromStdString(
+                             std::filesystem::path(builder_.Hero.FileName).filename().string());
     setWindowTitle(title + (builder_.Changed ? "*" : ""));
+}
+
+// --- the File menu's hero files -------------------------------------------------------------
+
+void TFrmMain::OpenCharacterClick() {
+    builder_.Files.OpenCharacterClick();
+    UpdateTitle();
+}
+
+void TFrmMain::Save1Click() {
+    builder_.Files.Save();
+    UpdateTitle();
+}
+
+void TFrmMain::SaveAs1Click() {
+    builder_.Files.SaveAs();
+    UpdateTitle();
+}
+
+void TFrmMain::PaintRecentFiles() {
+    recentMenu_->clear();
+    const std::vector<std::string>& entries = builder_.Files.RecentEntries();
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        const QString path = QString::fromStdString(entries[i]);
+        QAction* action = recentMenu_->addAction(QString("&%1 %2").arg(i + 1).arg(path));
+        action->setObjectName(QString("RecentFile%1").arg(i + 1));
+        connect(action, &QAction::triggered, this, [this, path] {
+            builder_.Files.OpenRecentClick(path.toStdString());
+            UpdateTitle();
+        });
+    }
+    recentMenu_->setEnabled(!entries.empty());
+}
+
+void TFrmMain::ShowImportMessages() {
+    if (!windows_ || !windows_->messages) return;
+    if (auto* messages = qobject_cast<TFrmMessages*>(windows_->messages))
+        messages->ShowLines(builder_.Files.ImportErrors());
 }
 
 void TFrmMain::PaintSourcesMenu() {

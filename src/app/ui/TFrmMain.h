@@ -49,6 +49,15 @@ public:
     void PaintSourcesMenu();
     void PaintRuleSetMenu();
 
+    // The File menu's hero files.
+    void OpenCharacterClick();
+    void Save1Click();
+    void SaveAs1Click();
+    // Rebuilds "Recent Files" from the builder's list.
+    void PaintRecentFiles();
+    // Lists the problems of the last hero file read in the import messages window.
+    void ShowImportMessages();
+
     void Clear1Click();
     void About1Click();
     void DieRoller1Click();
@@ -75,4 +84,5 @@ private:
     std::vector<ViewPage*> viewPages_;
     QMenu* sourcesMenu_ = nullptr;
     QMenu* ruleSetMenu_ = nullptr;
+    QMenu* recentMenu_ = nullptr;
 };

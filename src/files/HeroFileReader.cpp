@@ -1,0 +1,285 @@
+#include "files/HeroFileReader.h"
+
+#include "app/HeroBuilder.h"
+#include "files/ImportMessages.h"
+#include "xml/ValueParsing.h"
+
+#include <algorithm>
+
+namespace {
+
+// The value of the last attribute of that name (exact case), if any.
+std::optional<std::string> Find(const XmlAttributes& attributes, std::string_view name) {
+    std::optional<std::string> value;
+    for (const XmlAttribute& attribute : attributes)
+        if (attribute.name == name) value = attribute.value;
+    return value;
+}
+
+std::string Text(const XmlAttributes& attributes, std::string_view name) {
+    return Find(attributes, name).value_or(std::string());
+}
+
+// An integer attribute; an absent value or one that is not an integer gives the default.
+int Integer(const XmlAttributes& attributes, std::string_view name, int fallback) {
+    const auto value = Find(attributes, name);
+    if (!value) return fallback;
+    return ParseInteger(*value).value_or(fallback);
+}
+
+// The entry of a list whose text equals `value`; empty when none does.
+std::string Offered(const std::string& value, const std::vector<std::string>& items) {
+    return std::find(items.begin(), items.end(), value) != items.end() ? value : std::string();
+}
+
+} // namespace
+
+HeroFileReader::HeroFileReader(HeroBuilder& builder, ImportMessages& messages)
+    : builder_(builder), messages_(messages) {
+    RegisterEnvelope();
+    RegisterSkills();
+    RegisterCyberware();
+    RegisterSpecialItems();
+    RegisterNotes();
+    RegisterSkillPointAdjustments();
+    // Perks and flaws, psionic skills, equipment, mutations, FX, achievements and benefits,
+    // wealth and last resort points register their elements as their subsystems arrive.
+}
+
+void HeroFileReader::RegisterEnvelope() {
+    handlers_["Sources"] = [this](const XmlAttributes& a) { SourcesElement(a); };
+    handlers_["Source"] = [this](const XmlAttributes& a) { SourceElement(a); };
+    handlers_["HeroAttributes"] = [this](const XmlAttributes& a) { HeroAttributesElement(a); };
+    for (int attribute = 0; attribute < kAttributeCount; ++attribute)
+        handlers_[kAttributeNames[static_cast<std::size_t>(attribute)]] =
+            [this, attribute](const XmlAttributes& a) { AttributeElement(attribute, a); };
+}
+
+void HeroFileReader::RegisterSkills() {
+    handlers_["CashedOutSkill"] = [this](const XmlAttributes& a) { CashedOutSkillElement(a); };
+    handlers_["Skill"] = [this](const XmlAttributes& a) { SkillElement(a); };
+}
+
+void HeroFileReader::RegisterCyberware() {
+    handlers_["Cyberware"] = [this](const XmlAttributes& a) { CyberwareElement(a); };
+}
+
+void HeroFileReader::RegisterSpecialItems() {
+    handlers_["Primitive"] = [this](const XmlAttributes& a) { PrimitiveElement(a); };
+}
+
+void HeroFileReader::RegisterNotes() {
+    handlers_["Note"] = [this](const XmlAttributes& a) { NoteElement(a); };
+}
+
+void HeroFileReader::RegisterSkillPointAdjustments() {
+    handlers_["SkillPointAdj"] = [this](const XmlAttributes& a) { SkillPointAdjElement(a); };
+}
+
+XmlReadResult HeroFileReader::Read(std::string_view text, const std::string& fileName) {
+    primitiveSeen_ = false;
+    readyAtStart_ = builder_.Ready;
+    freeNotes_.clear();
+
+    XmlHandlers handlers;
+    handlers.startTag = [this](const std::string& name, const XmlAttributes& attributes) {
+        OnTag(name, attributes);
+    };
+    // An empty-element tag opens and closes its element at once.
+    handlers.emptyTag = [this](const std::string& name, const XmlAttributes& attributes) {
+        OnTag(name, attributes);
+        OnEnd(name);
+    };
+    handlers.content = [this](const std::string& content) { OnContent(content); };
+    handlers.endTag = [this](const std::string& name) { OnEnd(name); };
+    XmlReadResult result = ReadXmlText(text, handlers, fileName);
+    FinishSources();
+    if (!freeNotes_.empty()) {
+        std::string notes;
+        for (std::size_t i = 0; i < freeNotes_.size(); ++i)
+            notes += (i ? "\n" : "") + freeNotes_[i];
+        builder_.Hero.FreeNotes = std::move(notes);
+        builder_.PaintIdentity();
+    }
+    return result;
+}
+
+void HeroFileReader::OnTag(const std::string& name, const XmlAttributes& attributes) {
+    if (sourcesBefore_ && name != "Source") FinishSources();
+
+    if (UpperCase(name) == "HERO") {
+        HeroElement(attributes);
+        return;
+    }
+    if (name == "Species") inSpecies_ = true;
+    if (name == "Profession") inProfession_ = true;
+    if (name == "Notes") inNotes_ = true;
+    if (name == "Perk") inPerk_ = true;
+    if (name == "Flaw") inFlaw_ = true;
+    if (const auto handler = handlers_.find(name); handler != handlers_.end())
+        handler->second(attributes);
+}
+
+void HeroFileReader::OnEnd(const std::string& name) {
+    if (name == "Sources") FinishSources();
+    if (name == "Species") inSpecies_ = false;
+    if (name == "Profession") inProfession_ = false;
+    if (name == "Notes") inNotes_ = false;
+    if (name == "Note") {
+        // A note line left empty is still a line of the notes.
+        if (inNotes_ && inNote_ && !noteHadContent_) AppendFreeNote("");
+        inNote_ = false;
+    }
+    if (name == "Perk") inPerk_ = false;
+    if (name == "Flaw") inFlaw_ = false;
+}
+
+void HeroFileReader::OnContent(const std::string& text) {
+    if (inSpecies_) {
+        ChooseSpecies(text);
+    } else if (inProfession_) {
+        ChooseProfession(text);
+    } else if (inNotes_ && inNote_) {
+        AppendFreeNote(text);
+        noteHadContent_ = true;
+    }
+    // Content inside "Perk" and "Flaw" ticks the perk or flaw of that name; the perks and
+    // flaws subsystem adds it here.
+}
+
+// --- the envelope -------------------------------------------------------------------------
+
+void HeroFileReader::SourcesElement(const XmlAttributes&) {
+    sourcesBefore_ = builder_.Rules.sources.Active();
+    builder_.Rules.ClearSources();
+}
+
+void HeroFileReader::SourceElement(const XmlAttributes& attributes) {
+    RulesConfiguration& rules = builder_.Rules;
+    for (const XmlAttribute& attribute : attributes) {
+        if (attribute.name != "Name") continue;
+        if (attribute.value == "Core" || rules.ValidSource(attribute.value)) continue;
+        if (!sourcesBefore_) sourcesBefore_ = rules.sources.Active();
+        rules.ActivateSource(attribute.value);
+        builder_.Ready = readyAtStart_;
+    }
+}
+
+void HeroFileReader::FinishSources() {
+    if (!sourcesBefore_) return;
+    const bool changed = *sourcesBefore_ != builder_.Rules.sources.Active();
+    sourcesBefore_.reset();
+    if (changed) builder_.LoadConfiguration();
+}
+
+void HeroFileReader::ChooseSpecies(const std::string& name) {
+    const std::vector<std::string> species = builder_.Species.List();
+    for (std::size_t i = 0; i < species.size(); ++i)
+        if (species[i] == name) builder_.Species.CmbSpeciesChange(static_cast<int>(i));
+}
+
+void HeroFileReader::ChooseProfession(const std::string& name) {
+    const std::vector<std::string> professions = builder_.Professions.choices;
+    for (std::size_t i = 0; i < professions.size(); ++i)
+        if (professions[i] == name) builder_.Professions.CmbProfessionChange(static_cast<int>(i));
+}
+
+void HeroFileReader::HeroElement(const XmlAttributes& attributes) {
+    THero& hero = builder_.Hero;
+    for (const XmlAttribute& attribute : attributes) {
+        const std::string& name = attribute.name;
+        const std::string& value = attribute.value;
+        if (name == "HeroName") {
+            hero.HeroName = value;
+        } else if (name == "Ruleset") {
+            builder_.Rules.SetRuleSet(value);
+        } else if (name == "PlayerName") {
+            hero.Player = value;
+        } else if (name == "Career") {
+            hero.Career = value;
+        } else if (name == "GameMaster") {
+            hero.GameMaster = value;
+        } else if (name == "Gender") {
+            const auto position = ParseInteger(value);
+            hero.Gender = position && *position >= 0 &&
+                                  *position < static_cast<int>(kGenderChoices.size())
+                              ? kGenderChoices[static_cast<std::size_t>(*position)]
+                              : std::string();
+        } else if (name == "Profession") {
+            ChooseProfession(value);
+        } else if (name == "Specialization") {
+            ProfessionChoice& professions = builder_.Professions;
+            professions.CmbProfessionChange(hero.ProfessionIndex);
+            const std::vector<std::string> list = professions.specializations;
+            for (std::size_t i = 0; i < list.size(); ++i)
+                if (list[i] == value) professions.CmbSpecialChange(static_cast<int>(i));
+        } else if (name == "Species") {
+            ChooseSpecies(value);
+        }
+    }
+    builder_.PaintIdentity();
+}
+
+void HeroFileReader::HeroAttributesElement(const XmlAttributes& attributes) {
+    THero& hero = builder_.Hero;
+    const GameConfiguration& config = builder_.Rules.config;
+    for (const XmlAttribute& attribute : attributes) {
+        if (attribute.name == "Motivation")
+            hero.Motivation = Offered(attribute.value, config.motivations);
+        else if (attribute.name == "MoralAttitude")
+            hero.MoralAttitude = Offered(attribute.value, config.moralAttitudes);
+        else if (attribute.name == "Trait1")
+            hero.Trait1 = Offered(attribute.value, config.traits);
+        else if (attribute.name == "Trait2")
+            hero.Trait2 = Offered(attribute.value, config.traits);
+    }
+    builder_.PaintIdentity();
+}
+
+void HeroFileReader::AttributeElement(int attribute, const XmlAttributes& attributes) {
+    // The species limit lines carry no "Score" and do nothing.
+    for (const XmlAttribute& entry : attributes)
+        if (entry.name == "Score")
+            if (const auto score = ParseInteger(entry.value))
+                builder_.Attributes.SetScore(attribute, *score);
+}
+
+// --- the list sections --------------------------------------------------------------------
+
+void HeroFileReader::CashedOutSkillElement(const XmlAttributes& attributes) {
+    for (const XmlAttribute& attribute : attributes)
+        if (attribute.name == "Name") builder_.Skills.CashOutFreeSkill(attribute.value);
+}
+
+void HeroFileReader::SkillElement(const XmlAttributes& attributes) {
+    const std::string name = Text(attributes, "Name");
+    const std::string detail = Text(attributes, "Detail");
+    const int level = Integer(attributes, "Level", 1);
+    if (builder_.Skills.AddSkill(name, detail, level)) return;
+    // A psionic skill stored as a skill is bought as one once the psionics subsystem is here.
+    messages_.Report("Unknown skill: " + name + " " + detail + " " + std::to_string(level));
+}
+
+void HeroFileReader::CyberwareElement(const XmlAttributes& attributes) {
+    if (Find(attributes, "Skill") == "True") builder_.Species.CbCyberSkillClick(true);
+    // "CyberItem" lines are read by the cyberware subsystem.
+}
+
+void HeroFileReader::PrimitiveElement(const XmlAttributes& attributes) {
+    primitiveSeen_ = true;
+    for (const XmlAttribute& attribute : attributes)
+        if (attribute.name == "ReducePenalty" && attribute.value == "True")
+            builder_.Species.CbPrimitiveClick(true);
+}
+
+void HeroFileReader::NoteElement(const XmlAttributes&) {
+    inNote_ = true;
+    noteHadContent_ = false;
+}
+
+void HeroFileReader::AppendFreeNote(const std::string& line) { freeNotes_.push_back(line); }
+
+void HeroFileReader::SkillPointAdjElement(const XmlAttributes& attributes) {
+    builder_.Budget.AddSkillPtAdj(Integer(attributes, "Amt", 0), Text(attributes, "Desc"));
+    builder_.CalculateSkillPoints();
+}

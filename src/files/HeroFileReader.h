@@ -1,0 +1,86 @@
+#pragma once
+// The hero file reader: one pass over the file's events that rebuilds the hero by replaying
+// the builder's own operations (sources, profession, species, rule set, attributes, each
+// skill bought, ...), so every derived number is recomputed by the part that owns it.
+//
+// Element names are compared exactly, except the hero element ("Hero", "HERO", "hero").
+// Nesting is not checked: an element is acted on wherever it stands, and start tags that
+// older files never closed are accepted. Each element of a list section is handled by one
+// member function registered in the section's Register... function; a subsystem that gains
+// a list registers its elements there.
+
+#include "xml/XmlEventReader.h"
+
+#include <functional>
+#include <map>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+class HeroBuilder;
+class ImportMessages;
+
+class HeroFileReader {
+public:
+    HeroFileReader(HeroBuilder& builder, ImportMessages& messages);
+
+    // Reads the text of a hero file into the hero, which the caller has cleared.
+    XmlReadResult Read(std::string_view text, const std::string& fileName);
+
+    // A "Primitive" element was met.
+    bool PrimitiveSeen() const { return primitiveSeen_; }
+
+private:
+    using Handler = std::function<void(const XmlAttributes&)>;
+
+    void RegisterEnvelope();
+    void RegisterSkills();
+    void RegisterCyberware();
+    void RegisterSpecialItems();
+    void RegisterNotes();
+    void RegisterSkillPointAdjustments();
+
+    void OnTag(const std::string& name, const XmlAttributes& attributes);
+    void OnContent(const std::string& text);
+    void OnEnd(const std::string& name);
+
+    // The envelope.
+    void SourcesElement(const XmlAttributes& attributes);
+    void SourceElement(const XmlAttributes& attributes);
+    void HeroElement(const XmlAttributes& attributes);
+    void HeroAttributesElement(const XmlAttributes& attributes);
+    void AttributeElement(int attribute, const XmlAttributes& attributes);
+    // The list sections.
+    void CashedOutSkillElement(const XmlAttributes& attributes);
+    void SkillElement(const XmlAttributes& attributes);
+    void CyberwareElement(const XmlAttributes& attributes);
+    void PrimitiveElement(const XmlAttributes& attributes);
+    void NoteElement(const XmlAttributes& attributes);
+    void SkillPointAdjElement(const XmlAttributes& attributes);
+
+    // The sources a file names are in force: when they differ from those before, the
+    // catalogues are read again so that the hero's entries of those sources are found.
+    void FinishSources();
+    void ChooseSpecies(const std::string& name);
+    void ChooseProfession(const std::string& name);
+    void AppendFreeNote(const std::string& line);
+
+    HeroBuilder& builder_;
+    ImportMessages& messages_;
+    std::map<std::string, Handler, std::less<>> handlers_;
+
+    // Content flags: set by the element's start tag, cleared by its end tag.
+    bool inSpecies_ = false;
+    bool inProfession_ = false;
+    bool inNotes_ = false;
+    bool inNote_ = false;
+    bool noteHadContent_ = false;
+    bool inPerk_ = false;
+    bool inFlaw_ = false;
+
+    bool primitiveSeen_ = false;
+    bool readyAtStart_ = false;
+    std::optional<std::vector<std::string>> sourcesBefore_; // set while a "Sources" is open
+    std::vector<std::string> freeNotes_;
+};

@@ -1,0 +1,470 @@
+#include "files/HeroFileWriter.h"
+
+#include "app/HeroBuilder.h"
+#include "hero/Professions.h"
+
+#include <charconv>
+#include <cstdlib>
+
+namespace {
+
+constexpr const char* kEol = "\r\n";
+
+const char* BooleanText(bool value) { return value ? "True" : "False"; }
+
+// One element line under construction: indent, name, attributes in the order added.
+class Element {
+public:
+    Element(int indent, std::string_view name) : text_(static_cast<std::size_t>(indent), ' ') {
+        text_ += '<';
+        text_ += name;
+    }
+
+    Element& Attr(std::string_view name, std::string_view value) {
+        text_ += ' ';
+        text_ += name;
+        text_ += "=\"";
+        text_ += FileValue(value);
+        text_ += '"';
+        return *this;
+    }
+    Element& Attr(std::string_view name, int value) { return Attr(name, std::to_string(value)); }
+    Element& Attr(std::string_view name, bool value) { return Attr(name, BooleanText(value)); }
+    Element& Attr(std::string_view name, const char* value) {
+        return Attr(name, std::string_view(value));
+    }
+    // An attribute whose value is already markup (character references the file keeps).
+    Element& RawAttr(std::string_view name, std::string_view markup) {
+        text_ += ' ';
+        text_ += name;
+        text_ += "=\"";
+        text_ += markup;
+        text_ += '"';
+        return *this;
+    }
+
+    // The start tag alone: "<Name ...>", or "<Name ... >" with a blank before the ">".
+    std::string Open(bool blank = false) const { return text_ + (blank ? " >" : ">"); }
+    // An empty-element tag: "<Name .../>" or, with a blank, "<Name ... />".
+    std::string Empty(bool blank) const { return text_ + (blank ? " />" : "/>"); }
+
+private:
+    std::string text_;
+};
+
+void Line(std::string& out, const std::string& text) {
+    out += text;
+    out += kEol;
+}
+
+// "<Name>content</Name>" at an indent.
+std::string Enclosed(int indent, std::string_view name, std::string_view content) {
+    std::string text(static_cast<std::size_t>(indent), ' ');
+    text += '<';
+    text += name;
+    text += '>';
+    text += FileValue(content);
+    text += "</";
+    text += name;
+    text += '>';
+    return text;
+}
+
+std::string EndTag(int indent, std::string_view name) {
+    return std::string(static_cast<std::size_t>(indent), ' ') + "</" + std::string(name) + ">";
+}
+
+// The text "&#127;" repeated `count` times: the boxes of a durability line.
+std::string Boxes(int count) {
+    std::string boxes;
+    for (int i = 0; i < count; ++i)
+        boxes += "&#127;";
+    return boxes;
+}
+
+// The lines of a multi-line text as a list box holds them: a final line break ends the last
+// line rather than starting an empty one.
+std::vector<std::string> TextLines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    while (start < text.size()) {
+        std::size_t end = text.find('\n', start);
+        if (end == std::string::npos) end = text.size();
+        std::string line = text.substr(start, end - start);
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        lines.push_back(std::move(line));
+        start = end + 1;
+    }
+    return lines;
+}
+
+} // namespace
+
+std::string FileDecimal(double value) {
+    if (value == 0) return "0";
+    char buffer[64];
+    auto written =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 15);
+    if (written.ec != std::errc()) return "0";
+    std::string text(buffer, written.ptr);
+    if (text.find('e') != std::string::npos) {
+        // Spell out the rare value general form puts in exponent notation.
+        written = std::to_chars(buffer, buffer + sizeof buffer, std::strtod(text.c_str(), nullptr),
+                                std::chars_format::fixed);
+        if (written.ec == std::errc()) text.assign(buffer, written.ptr);
+        if (text.find('.') != std::string::npos) {
+            while (text.back() == '0')
+                text.pop_back();
+            if (text.back() == '.') text.pop_back();
+        }
+    }
+    return text;
+}
+
+std::string FileValue(std::string_view value) {
+    std::string out;
+    out.reserve(value.size());
+    for (char c : value) {
+        switch (c) {
+        case '&': out += "&amp;"; break;
+        case '<': out += "&lt;"; break;
+        case '>': out += "&gt;"; break;
+        case '"': out += "&quot;"; break;
+        case '\t': out += "&#9;"; break;
+        case '\n': out += "&#10;"; break;
+        case '\r': out += "&#13;"; break;
+        default:
+            if (static_cast<unsigned char>(c) >= 0x20 || c < 0) out += c;
+        }
+    }
+    return out;
+}
+
+std::string AttributeAbbreviation(int attributeNumber) {
+    if (attributeNumber >= 1 && attributeNumber <= kAttributeCount)
+        return kAttributeNames[static_cast<std::size_t>(attributeNumber - 1)];
+    return "???";
+}
+
+std::string HeroFileWriter::Label(const std::string& name) const {
+    return builder_.Views.Label(name).text;
+}
+
+std::string HeroFileWriter::Text() const {
+    std::string out;
+    Line(out, "<?xml version=\"1.0\" standalone=\"yes\"?>");
+    Line(out, "<HeroData>");
+    WriteSources(out);
+    WriteHeroStart(out);
+    WriteHeroAttributes(out);
+    WriteAbilities(out);
+    WriteSnapshot(out);
+    WriteAdvancement(out);
+
+    WriteSkills(out);
+    WritePerks(out);
+    WriteFlaws(out);
+    WritePsionics(out);
+    WriteEquipment(out);
+    WriteCyberware(out);
+    WriteMutations(out);
+    WriteFX(out);
+    WriteSpecialItems(out);
+    WriteAchievements(out);
+    WriteSpecialNotes(out);
+    WriteNotes(out);
+    WriteWealth(out);
+    WriteLastResortPoints(out);
+    WriteSkillPointAdjustments(out);
+
+    Line(out, "</Hero>");
+    Line(out, "</HeroData>");
+    return out;
+}
+
+// --- the envelope -------------------------------------------------------------------------
+
+void HeroFileWriter::WriteSources(std::string& out) const {
+    Line(out, "<Sources>");
+    for (const std::string& source : builder_.Rules.sources.Active())
+        Line(out, Element(2, "Source").Attr("Name", source).Empty(true));
+    Line(out, "</Sources>");
+}
+
+void HeroFileWriter::WriteHeroStart(std::string& out) const {
+    const THero& hero = builder_.Hero;
+    int gender = -1;
+    for (std::size_t i = 0; i < kGenderChoices.size(); ++i)
+        if (!hero.Gender.empty() && kGenderChoices[i] == hero.Gender) gender = static_cast<int>(i);
+
+    Element heroTag(0, "Hero");
+    heroTag.Attr("HeroName", hero.HeroName)
+        .Attr("PlayerName", hero.Player)
+        .Attr("Career", hero.Career)
+        .Attr("Setting", "")
+        .Attr("GameMaster", hero.GameMaster)
+        .Attr("Gender", gender)
+        .Attr("Profession", builder_.Professions.ChosenName())
+        .Attr("Species", builder_.Species.ChosenName());
+    if (SpecializationLabel(hero.ProfessionIndex) != kNoSpecializationLabel)
+        heroTag.Attr("Specialization", builder_.Professions.ChosenSpecialization());
+    heroTag.Attr("Ruleset", builder_.RuleSet().Name);
+
+    const TSpeciesData& species = hero.CurrentSpecies;
+    Element speciesTag(0, "Species");
+    speciesTag.Attr("Psionic", species.Psionic)
+        .Attr("CanGlide", species.CanGlide)
+        .Attr("CanFly", species.CanFly)
+        .Attr("SkillPoints", species.SkillPoints)
+        .Attr("BroadSkills", species.BroadSkills)
+        .Attr("PsiMult", FileDecimal(species.PsiMult));
+    Line(out, heroTag.Open() + speciesTag.Open());
+
+    Line(out, Enclosed(2, "Name", species.Name));
+    Line(out, Enclosed(2, "ActionStep", std::to_string(species.ActionStep)));
+    Line(out, Enclosed(2, "Source", species.Source));
+    for (int a = 0; a < kAttributeCount; ++a) {
+        const std::size_t i = static_cast<std::size_t>(a);
+        Line(out, Element(2, kAttributeNames[i])
+                      .Attr("ID", a + 1)
+                      .Attr("Min", species.AttrMin[i])
+                      .Attr("Max", species.AttrMax[i])
+                      .Empty(false));
+    }
+    Line(out, Element(2, "FreeSkills").Attr("Count", species.FreeSkillCount).Open());
+    for (int i = 0; i < species.FreeSkillCount && i < static_cast<int>(species.FreeSkills.size());
+         ++i)
+        Line(out, Element(4, "FreeSkill")
+                      .Attr("Name", species.FreeSkills[static_cast<std::size_t>(i)])
+                      .Empty(false));
+    Line(out, EndTag(2, "FreeSkills"));
+    Line(out, "  <SpecialItems>");
+    for (std::size_t i = 0; i < 4 && i < species.Notes.size(); ++i)
+        if (!species.Notes[i].empty())
+            Line(out, "    <SpecialItem>" + Enclosed(0, "Note", species.Notes[i]) +
+                          "</SpecialItem>");
+    Line(out, EndTag(2, "SpecialItems"));
+    Line(out, "</Species>");
+}
+
+void HeroFileWriter::WriteHeroAttributes(std::string& out) const {
+    const THero& hero = builder_.Hero;
+    const std::string summary =
+        hero.Motivation + ", " + hero.MoralAttitude + ", " + hero.Trait1 + ", " + hero.Trait2;
+    Line(out, Element(0, "HeroAttributes")
+                      .Attr("Motivation", hero.Motivation)
+                      .Attr("MoralAttitude", hero.MoralAttitude)
+                      .Attr("Trait1", hero.Trait1)
+                      .Attr("Trait2", hero.Trait2)
+                      .Open() +
+                  FileValue(summary) + "</HeroAttributes>");
+}
+
+void HeroFileWriter::WriteAbilities(std::string& out) const {
+    const THero& hero = builder_.Hero;
+    const BonusTotals bonus = builder_.Attributes.Bonuses();
+    Line(out, "<Abilities>");
+    for (int a = 0; a < kAttributeCount; ++a) {
+        const std::size_t i = static_cast<std::size_t>(a);
+        const std::string& name = kAttributeNames[i];
+        const std::string resistance =
+            a == attCON || a == attPER ? "+0" : Label(AttributeViewName(a, "Res"));
+        Line(out, Element(2, name).Attr("Score", AttributeBase(hero.Score[i], bonus.Attr[i])).Open() +
+                      Enclosed(0, "Untrained", Label(AttributeViewName(a, "Ut"))) +
+                      Enclosed(0, "ResMod", resistance) + "</" + name + ">");
+    }
+    Line(out, "</Abilities>");
+}
+
+void HeroFileWriter::WriteSnapshot(std::string& out) const {
+    Line(out, Element(0, "ActionCheck")
+                  .Attr("Marginal", Label("ActionCheck.Marginal"))
+                  .Attr("Ordinary", Label("ActionCheck.Ordinary"))
+                  .Attr("Good", Label("ActionCheck.Good"))
+                  .Attr("Amazing", Label("ActionCheck.Amazing"))
+                  .Attr("Die", Label("ActionDie"))
+                  .Attr("Actions", Label("Actions"))
+                  .Empty(false));
+
+    // Rates are shown in the person's locale; the file always holds "." decimals.
+    auto rate = [this](const char* name) {
+        std::string text = Label(name);
+        if (builder_.DecimalSeparator != '.')
+            for (char& c : text)
+                if (c == builder_.DecimalSeparator) c = '.';
+        return text;
+    };
+    Line(out, Element(0, "Movement")
+                  .Attr("Sprint", rate("Move.Sprint"))
+                  .Attr("Run", rate("Move.Run"))
+                  .Attr("Walk", rate("Move.Walk"))
+                  .Attr("EasySwim", rate("Move.EasySwim"))
+                  .Attr("Swim", rate("Move.Swim"))
+                  .Attr("Glide", rate("Move.Glide"))
+                  .Attr("Fly", rate("Move.Fly"))
+                  .Empty(false));
+
+    const int stun = std::atoi(Label("Stun").c_str());
+    const int fatigue = std::atoi(Label("Fatigue").c_str());
+    Line(out, "<Durability>");
+    auto durability = [&](const char* name, int boxes) {
+        Line(out, Element(2, name).RawAttr("Boxes", Boxes(boxes)).Open() + FileValue(Label(name)) +
+                      "</" + name + ">");
+    };
+    durability("Stun", stun);
+    durability("Wound", stun);
+    durability("Mortal", fatigue);
+    durability("Fatigue", fatigue);
+    Line(out, "</Durability>");
+}
+
+void HeroFileWriter::WriteAdvancement(std::string& out) const {
+    const THero& hero = builder_.Hero;
+    const int intBase = AttributeBase(hero.Score[attINT], builder_.Attributes.Bonuses().Attr[attINT]);
+    Line(out, Element(0, "Advancement")
+                  .Attr("Level", "1")
+                  .Attr("Points", "0")
+                  .Attr("Available", "0")
+                  .Attr("Used", "0")
+                  .Attr("INT", intBase)
+                  .Attr("INTResMod", "0")
+                  .Open());
+    Line(out, "</Advancement>");
+}
+
+// --- the list sections --------------------------------------------------------------------
+
+void HeroFileWriter::WriteSkills(std::string& out) const {
+    const THero& hero = builder_.Hero;
+    const TSkillPointBudget& budget = hero.SkillPointBudget;
+    Line(out, Element(0, "Skills")
+                  .Attr("StartingPoints", budget.StartingPoints)
+                  .Attr("PointsUsed", budget.PointsUsed)
+                  .Attr("PointsRemaining", budget.StartingPoints - budget.PointsUsed)
+                  .Attr("MaxBroadSkills", budget.MaxBroadSkills)
+                  .Attr("BroadSkillsUsed", budget.BroadSkillsUsed)
+                  .Attr("BroadSkillsRemaining", budget.MaxBroadSkills - budget.BroadSkillsUsed)
+                  .Open());
+    for (const std::string& name : hero.CashedOutSkills)
+        Line(out, Element(0, "CashedOutSkill").Attr("Name", name).Empty(false));
+
+    auto skillLine = [&out](const TSkillItem& skill, bool withDetail) {
+        // A broad skill has no rank of its own; whichever way it was bought, it is written
+        // with the rank it is bought with again when the file is read, 0.
+        const bool broad = !withDetail && skill.Name == skill.BroadSkill;
+        Element line(0, "Skill");
+        line.Attr("Level", broad ? 0 : skill.Rank).Attr("Name", skill.Name);
+        if (withDetail) line.Attr("Detail", skill.Detail);
+        line.Attr("Cost", skill.Cost).Attr("Source", skill.Source);
+        Line(out, line.Open(true) + Enclosed(0, "Ability", AttributeAbbreviation(skill.Attrib)) + "</Skill>");
+    };
+    for (const TSkillItem& skill : hero.Skills) {
+        if (!skill.Selected) continue;
+        if (!skill.Multi) {
+            skillLine(skill, false);
+            continue;
+        }
+        for (const TSkillItem& instance : hero.SkillInstances)
+            if (instance.Selected && instance.Name == skill.Name) skillLine(instance, true);
+    }
+    Line(out, "</Skills>");
+}
+
+void HeroFileWriter::WritePerks(std::string& out) const {
+    // The perks and flaws subsystem adds one "Perk" line per ticked perk here.
+    Line(out, "<Perks>");
+    Line(out, "</Perks>");
+}
+
+void HeroFileWriter::WriteFlaws(std::string& out) const {
+    // The perks and flaws subsystem adds one "Flaw" line per ticked flaw here.
+    Line(out, "<Flaws>");
+    Line(out, "</Flaws>");
+}
+
+void HeroFileWriter::WritePsionics(std::string& out) const {
+    const THero& hero = builder_.Hero;
+    const TProfData* profession = builder_.Professions.Chosen();
+    // Without a profession there is no profession adjustment: the species multiplier alone.
+    const double adjustment = profession ? profession->PsiAdj : 0.0;
+    const int energy =
+        static_cast<int>((adjustment + hero.CurrentSpecies.PsiMult) * hero.Score[attWIL]);
+    Line(out, Element(0, "PsionicSkills").Attr("Energy", energy).Open());
+    // The psionics subsystem adds one "PsionicSkill" line per bought psionic skill here.
+    Line(out, "</PsionicSkills>");
+}
+
+void HeroFileWriter::WriteEquipment(std::string& out) const {
+    // The equipment subsystem adds one "EquipmentItem" line per carried item here.
+    Line(out, "<Equipment>");
+    Line(out, "  <EquipmentList>");
+    Line(out, "   </EquipmentList>");
+    Line(out, "</Equipment>");
+}
+
+void HeroFileWriter::WriteCyberware(std::string& out) const {
+    Element start(0, "Cyberware");
+    if (builder_.Hero.CyberSkill) start.Attr("Skill", "True");
+    Line(out, start.Open());
+    // The cyberware subsystem adds one "CyberItem" line per installed item here.
+    Line(out, "</Cyberware>");
+}
+
+void HeroFileWriter::WriteMutations(std::string& out) const {
+    // The mutations subsystem adds the "Advantage" and "Drawback" lines here.
+    Line(out, "<Mutations>");
+    Line(out, "</Mutations>");
+}
+
+void HeroFileWriter::WriteFX(std::string& out) const {
+    // The FX subsystem adds the "Specialization" attribute and the "FXSkill" lines here.
+    Line(out, "<FX>");
+    Line(out, "</FX>");
+}
+
+void HeroFileWriter::WriteSpecialItems(std::string& out) const {
+    const THero& hero = builder_.Hero;
+    Line(out, "<SpecialItems>");
+    if (hero.CurrentSpecies.Primitive)
+        Line(out, Element(0, "Primitive").Attr("ReducePenalty", hero.Primitive).Empty(false));
+    Line(out, "</SpecialItems>");
+}
+
+void HeroFileWriter::WriteAchievements(std::string&) const {
+    // Written only when the hero has achievement point entries; the achievements subsystem
+    // writes the section here.
+}
+
+void HeroFileWriter::WriteSpecialNotes(std::string& out) const {
+    Line(out, "<SpecialNotes>");
+    Line(out, "</SpecialNotes>");
+}
+
+void HeroFileWriter::WriteNotes(std::string& out) const {
+    Line(out, "<Notes>");
+    for (const std::string& line : TextLines(builder_.Hero.FreeNotes))
+        Line(out, Enclosed(0, "Note", line));
+    Line(out, "</Notes>");
+}
+
+void HeroFileWriter::WriteWealth(std::string&) const {
+    // Written only when the hero has accounts; the wealth subsystem writes the section here.
+}
+
+void HeroFileWriter::WriteLastResortPoints(std::string& out) const {
+    // The last resort points subsystem adds one "LastResortPoint" line per entry here.
+    Line(out, "<LastResortPoints>");
+    Line(out, "</LastResortPoints>");
+}
+
+void HeroFileWriter::WriteSkillPointAdjustments(std::string& out) const {
+    const auto& adjustments = builder_.Hero.SkillPointAdjustments;
+    if (adjustments.empty()) return;
+    Line(out, "<SkillPointAdjustments>");
+    for (const TSkillPointAdjustment& adjustment : adjustments)
+        Line(out, Element(2, "SkillPointAdj")
+                      .Attr("Amt", adjustment.Points)
+                      .Attr("Desc", adjustment.Description)
+                      .Empty(true));
+    Line(out, "</SkillPointAdjustments>");
+}
