@@ -13,6 +13,18 @@
 #include <QSpinBox>
 
 namespace {
+// An up/down control without a text of its own: the total beside it shows the score.
+class ArrowSpinner : public QSpinBox {
+public:
+    explicit ArrowSpinner(QWidget* parent) : QSpinBox(parent) {
+        setButtonSymbols(QAbstractSpinBox::UpDownArrows);
+        lineEdit()->setReadOnly(true);
+        lineEdit()->setMaximumWidth(0);
+        setFixedWidth(20);
+        setFocusPolicy(Qt::NoFocus);
+    }
+};
+
 QGroupBox* Group(const QString& title, QWidget* parent) {
     auto* box = new QGroupBox(title, parent);
     new QGridLayout(box);
@@ -59,10 +71,8 @@ AttributePanel::AttributePanel(HeroBuilder& builder, QWidget* parent)
         };
         bases_[a] = makeField("EdBase" + name);
         totals_[a] = makeField("Ed" + name);
-        auto* spinner = new QSpinBox(attributes);
+        auto* spinner = new ArrowSpinner(attributes);
         spinner->setObjectName("UD" + name);
-        spinner->setButtonSymbols(QAbstractSpinBox::UpDownArrows);
-        spinner->setMaximumWidth(22);
         spinner->setRange(0, 99);
         spinners_[a] = spinner;
         connect(spinner, &QSpinBox::valueChanged, this,
