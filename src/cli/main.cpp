@@ -1,7 +1,7 @@
 // tavorn-cli: the hero builder without a display.
 //
-//   tavorn-cli show  [--appdir DIR] HERO.xml         every view of the loaded hero, as JSON
-//   tavorn-cli check [--appdir DIR] HERO.xml         the import error lines; exit 1 if any
+//   tavorn-cli show  [--appdir DIR] HERO.xml...      every view of the loaded hero, as JSON
+//   tavorn-cli check [--appdir DIR] HERO.xml...      the import error lines; exit 1 if any
 //   tavorn-cli save  [--appdir DIR] IN.xml OUT.xml   open IN and save it as OUT
 //
 // Exit codes: 0 done, 1 import errors (check), 2 usage error or a file that cannot be read
@@ -26,8 +26,8 @@ constexpr int kOk = 0;
 constexpr int kImportErrors = 1;
 constexpr int kFailure = 2;
 
-constexpr const char* kUsage = "usage: tavorn-cli show  [--appdir DIR] HERO.xml\n"
-                               "       tavorn-cli check [--appdir DIR] HERO.xml\n"
+constexpr const char* kUsage = "usage: tavorn-cli show  [--appdir DIR] HERO.xml...\n"
+                               "       tavorn-cli check [--appdir DIR] HERO.xml...\n"
                                "       tavorn-cli save  [--appdir DIR] IN.xml OUT.xml\n";
 
 struct Arguments {
@@ -51,11 +51,10 @@ std::optional<Arguments> Parse(int argc, char* argv[]) {
             arguments.files.push_back(argument);
         }
     }
-    const std::size_t wanted = arguments.command == "save" ? 2 : 1;
-    if (arguments.command != "show" && arguments.command != "check" &&
-        arguments.command != "save")
+    if (arguments.command != "show" && arguments.command != "check" && arguments.command != "save")
         return std::nullopt;
-    if (arguments.files.size() != wanted) return std::nullopt;
+    if (arguments.command == "save" ? arguments.files.size() != 2 : arguments.files.empty())
+        return std::nullopt;
     return arguments;
 }
 
@@ -71,6 +70,46 @@ void PrintMessages(ScriptedPrompter& prompter) {
     prompter.Clear();
 }
 
+// The program started on its folder, as the hero builder starts, without a window.
+class Session {
+public:
+    explicit Session(const fs::path& appDir) : paths_(appDir), builder_(prompter_, paths_) {}
+
+    // False (with a message) when the folder holds no game configuration.
+    bool Start() {
+        if (!builder_.FormCreate()) {
+            std::cerr << "tavorn-cli: no game configuration (Data/config.xml) in "
+                      << paths_.AppDir().string() << "\n";
+            return false;
+        }
+        prompter_.Clear();
+        return true;
+    }
+
+    // Opens a hero file as "Open Character" does; false (with a message) when it cannot.
+    bool Open(const fs::path& hero) {
+        std::error_code error;
+        if (!fs::exists(hero, error)) {
+            std::cerr << "tavorn-cli: " << hero.string() << " does not exist\n";
+            return false;
+        }
+        if (!builder_.Files.OpenPath(hero)) {
+            PrintMessages(prompter_);
+            std::cerr << "tavorn-cli: " << hero.string() << " could not be read\n";
+            return false;
+        }
+        prompter_.Clear();
+        return true;
+    }
+
+    HeroBuilder& Builder() { return builder_; }
+
+private:
+    ScriptedPrompter prompter_; // never blocks: every question is answered No
+    AppPaths paths_;
+    HeroBuilder builder_;
+};
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -79,46 +118,40 @@ int main(int argc, char* argv[]) {
         std::cerr << kUsage;
         return kFailure;
     }
+    const fs::path appDir = arguments->appDir ? *arguments->appDir : ResolveAppDir();
 
-    const AppPaths paths(arguments->appDir ? *arguments->appDir : ResolveAppDir());
-    ScriptedPrompter prompter; // never blocks: every question is answered No
-    HeroBuilder builder(prompter, paths);
-    if (!builder.FormCreate()) {
-        std::cerr << "tavorn-cli: no game configuration (Data/config.xml) in "
-                  << paths.AppDir().string() << "\n";
-        return kFailure;
-    }
-    prompter.Clear();
-
-    const fs::path hero = arguments->files[0];
-    std::error_code error;
-    if (!fs::exists(hero, error)) {
-        std::cerr << "tavorn-cli: " << hero.string() << " does not exist\n";
-        return kFailure;
-    }
-    if (!builder.Files.OpenPath(hero)) {
-        PrintMessages(prompter);
-        std::cerr << "tavorn-cli: " << hero.string() << " could not be read\n";
-        return kFailure;
-    }
-
-    if (arguments->command == "show") {
-        nlohmann::json views = ViewsAsJson(builder);
-        std::cout << views.dump(2, ' ', false, nlohmann::json::error_handler_t::replace) << "\n";
+    if (arguments->command == "save") {
+        Session session(appDir);
+        if (!session.Start() || !session.Open(arguments->files[0])) return kFailure;
+        const fs::path out = arguments->files[1];
+        if (!session.Builder().Files.SaveHeroFile(out)) {
+            std::cerr << "tavorn-cli: could not write " << out.string() << "\n";
+            return kFailure;
+        }
         return kOk;
     }
-    if (arguments->command == "check") {
-        for (const std::string& line : builder.Files.ImportErrors())
-            std::cout << line << "\n";
-        return builder.Files.ImportErrors().empty() ? kOk : kImportErrors;
-    }
 
-    // save
-    prompter.Clear();
-    const fs::path out = arguments->files[1];
-    if (!builder.Files.SaveHeroFile(out)) {
-        std::cerr << "tavorn-cli: could not write " << out.string() << "\n";
-        return kFailure;
+    // "show" and "check" read each file in a program of its own, as if opened first.
+    const bool several = arguments->files.size() > 1;
+    nlohmann::json shown = nlohmann::json::array();
+    int result = kOk;
+    for (const std::string& file : arguments->files) {
+        Session session(appDir);
+        if (!session.Start() || !session.Open(file)) return kFailure;
+        const HeroFiles& files = session.Builder().Files;
+        if (arguments->command == "show") {
+            nlohmann::json views = ViewsAsJson(session.Builder());
+            views["file"] = file;
+            shown.push_back(std::move(views));
+        } else {
+            for (const std::string& line : files.ImportErrors())
+                std::cout << (several ? file + ": " : std::string()) << line << "\n";
+            if (!files.ImportErrors().empty()) result = kImportErrors;
+        }
     }
-    return kOk;
+    if (arguments->command == "show") {
+        const nlohmann::json& out = several ? shown : shown.front();
+        std::cout << out.dump(2, ' ', false, nlohmann::json::error_handler_t::replace) << "\n";
+    }
+    return result;
 }

@@ -32,6 +32,10 @@ std::string Offered(const std::string& value, const std::vector<std::string>& it
     return std::find(items.begin(), items.end(), value) != items.end() ? value : std::string();
 }
 
+// A rank is bought by raising it one step at a time; a damaged file asking for millions of
+// steps would hold the program up for as long. No hero reaches this rank by the buttons.
+constexpr int kHighestLevel = 99;
+
 } // namespace
 
 HeroFileReader::HeroFileReader(HeroBuilder& builder, ImportMessages& messages)
@@ -94,6 +98,9 @@ XmlReadResult HeroFileReader::Read(std::string_view text, const std::string& fil
     handlers.endTag = [this](const std::string& name) { OnEnd(name); };
     XmlReadResult result = ReadXmlText(text, handlers, fileName);
     FinishSources();
+    // Empty lines at the end carry nothing.
+    while (!freeNotes_.empty() && freeNotes_.back().empty())
+        freeNotes_.pop_back();
     if (!freeNotes_.empty()) {
         std::string notes;
         for (std::size_t i = 0; i < freeNotes_.size(); ++i)
@@ -201,10 +208,10 @@ void HeroFileReader::HeroElement(const XmlAttributes& attributes) {
             hero.GameMaster = value;
         } else if (name == "Gender") {
             const auto position = ParseInteger(value);
-            hero.Gender = position && *position >= 0 &&
-                                  *position < static_cast<int>(kGenderChoices.size())
-                              ? kGenderChoices[static_cast<std::size_t>(*position)]
-                              : std::string();
+            hero.Gender =
+                position && *position >= 0 && *position < static_cast<int>(kGenderChoices.size())
+                    ? kGenderChoices[static_cast<std::size_t>(*position)]
+                    : std::string();
         } else if (name == "Profession") {
             ChooseProfession(value);
         } else if (name == "Specialization") {
@@ -254,7 +261,7 @@ void HeroFileReader::CashedOutSkillElement(const XmlAttributes& attributes) {
 void HeroFileReader::SkillElement(const XmlAttributes& attributes) {
     const std::string name = Text(attributes, "Name");
     const std::string detail = Text(attributes, "Detail");
-    const int level = Integer(attributes, "Level", 1);
+    const int level = std::min(Integer(attributes, "Level", 1), kHighestLevel);
     if (builder_.Skills.AddSkill(name, detail, level)) return;
     // A psionic skill stored as a skill is bought as one once the psionics subsystem is here.
     messages_.Report("Unknown skill: " + name + " " + detail + " " + std::to_string(level));
@@ -277,7 +284,9 @@ void HeroFileReader::NoteElement(const XmlAttributes&) {
     noteHadContent_ = false;
 }
 
-void HeroFileReader::AppendFreeNote(const std::string& line) { freeNotes_.push_back(line); }
+void HeroFileReader::AppendFreeNote(const std::string& line) {
+    freeNotes_.push_back(line);
+}
 
 void HeroFileReader::SkillPointAdjElement(const XmlAttributes& attributes) {
     builder_.Budget.AddSkillPtAdj(Integer(attributes, "Amt", 0), Text(attributes, "Desc"));

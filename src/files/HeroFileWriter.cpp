@@ -10,7 +10,9 @@ namespace {
 
 constexpr const char* kEol = "\r\n";
 
-const char* BooleanText(bool value) { return value ? "True" : "False"; }
+const char* BooleanText(bool value) {
+    return value ? "True" : "False";
+}
 
 // One element line under construction: indent, name, attributes in the order added.
 class Element {
@@ -126,13 +128,27 @@ std::string FileValue(std::string_view value) {
     out.reserve(value.size());
     for (char c : value) {
         switch (c) {
-        case '&': out += "&amp;"; break;
-        case '<': out += "&lt;"; break;
-        case '>': out += "&gt;"; break;
-        case '"': out += "&quot;"; break;
-        case '\t': out += "&#9;"; break;
-        case '\n': out += "&#10;"; break;
-        case '\r': out += "&#13;"; break;
+        case '&':
+            out += "&amp;";
+            break;
+        case '<':
+            out += "&lt;";
+            break;
+        case '>':
+            out += "&gt;";
+            break;
+        case '"':
+            out += "&quot;";
+            break;
+        case '\t':
+            out += "&#9;";
+            break;
+        case '\n':
+            out += "&#10;";
+            break;
+        case '\r':
+            out += "&#13;";
+            break;
         default:
             if (static_cast<unsigned char>(c) >= 0x20 || c < 0) out += c;
         }
@@ -241,8 +257,8 @@ void HeroFileWriter::WriteHeroStart(std::string& out) const {
     Line(out, "  <SpecialItems>");
     for (std::size_t i = 0; i < 4 && i < species.Notes.size(); ++i)
         if (!species.Notes[i].empty())
-            Line(out, "    <SpecialItem>" + Enclosed(0, "Note", species.Notes[i]) +
-                          "</SpecialItem>");
+            Line(out,
+                 "    <SpecialItem>" + Enclosed(0, "Note", species.Notes[i]) + "</SpecialItem>");
     Line(out, EndTag(2, "SpecialItems"));
     Line(out, "</Species>");
 }
@@ -269,9 +285,10 @@ void HeroFileWriter::WriteAbilities(std::string& out) const {
         const std::string& name = kAttributeNames[i];
         const std::string resistance =
             a == attCON || a == attPER ? "+0" : Label(AttributeViewName(a, "Res"));
-        Line(out, Element(2, name).Attr("Score", AttributeBase(hero.Score[i], bonus.Attr[i])).Open() +
-                      Enclosed(0, "Untrained", Label(AttributeViewName(a, "Ut"))) +
-                      Enclosed(0, "ResMod", resistance) + "</" + name + ">");
+        Line(out,
+             Element(2, name).Attr("Score", AttributeBase(hero.Score[i], bonus.Attr[i])).Open() +
+                 Enclosed(0, "Untrained", Label(AttributeViewName(a, "Ut"))) +
+                 Enclosed(0, "ResMod", resistance) + "</" + name + ">");
     }
     Line(out, "</Abilities>");
 }
@@ -320,7 +337,8 @@ void HeroFileWriter::WriteSnapshot(std::string& out) const {
 
 void HeroFileWriter::WriteAdvancement(std::string& out) const {
     const THero& hero = builder_.Hero;
-    const int intBase = AttributeBase(hero.Score[attINT], builder_.Attributes.Bonuses().Attr[attINT]);
+    const int intBase =
+        AttributeBase(hero.Score[attINT], builder_.Attributes.Bonuses().Attr[attINT]);
     Line(out, Element(0, "Advancement")
                   .Attr("Level", "1")
                   .Attr("Points", "0")
@@ -356,7 +374,8 @@ void HeroFileWriter::WriteSkills(std::string& out) const {
         line.Attr("Level", broad ? 0 : skill.Rank).Attr("Name", skill.Name);
         if (withDetail) line.Attr("Detail", skill.Detail);
         line.Attr("Cost", skill.Cost).Attr("Source", skill.Source);
-        Line(out, line.Open(true) + Enclosed(0, "Ability", AttributeAbbreviation(skill.Attrib)) + "</Skill>");
+        Line(out, line.Open(true) + Enclosed(0, "Ability", AttributeAbbreviation(skill.Attrib)) +
+                      "</Skill>");
     };
     for (const TSkillItem& skill : hero.Skills) {
         if (!skill.Selected) continue;

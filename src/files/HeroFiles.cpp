@@ -79,7 +79,9 @@ bool HeroFiles::Save() {
     return true;
 }
 
-bool HeroFiles::SaveAs() { return SaveWithDialog(); }
+bool HeroFiles::SaveAs() {
+    return SaveWithDialog();
+}
 
 bool HeroFiles::SaveWithDialog() {
     const auto path = builder_.prompter.saveFile(Dialog("Save as XML", builder_.Hero.FileName));
@@ -150,10 +152,20 @@ HeroLoad HeroFiles::LoadHeroFile(const fs::path& path) {
         builder_.prompter.error(path.string() + " does not exist.\rOpen FAILED!");
         return HeroLoad::Missing;
     }
-    std::ifstream in(path, std::ios::binary);
     std::string bytes;
-    if (in) bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    if (!in || in.bad() || fs::is_directory(path, error)) {
+    bool read = !fs::is_directory(path, error);
+    if (read) {
+        try {
+            std::ifstream in(path, std::ios::binary);
+            read = static_cast<bool>(in);
+            if (read)
+                bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+            read = read && !in.bad();
+        } catch (const std::exception&) {
+            read = false; // the stream reports a failed read by throwing
+        }
+    }
+    if (!read) {
         builder_.prompter.error(path.string() + " could not be read.\rOpen FAILED!");
         return HeroLoad::Unreadable;
     }
@@ -173,7 +185,8 @@ HeroLoad HeroFiles::LoadHeroText(std::string_view text, const std::string& name)
     if (hero.Specialization < 0)
         for (const SpecializationCheck& check : kSpecializationChecks)
             if (hero.ProfessionIndex == check.position) messages_.Report(check.message);
-    if (hero.CurrentSpecies.Primitive && !reader.PrimitiveSeen()) messages_.Report(kPrimitiveUnknown);
+    if (hero.CurrentSpecies.Primitive && !reader.PrimitiveSeen())
+        messages_.Report(kPrimitiveUnknown);
 
     builder_.CalculateSkillPoints();
     builder_.Loading = wasLoading;
@@ -191,7 +204,9 @@ void HeroFiles::ReportImportErrors() {
 
 // --- saving -------------------------------------------------------------------------------
 
-std::string HeroFiles::HeroFileText() const { return HeroFileWriter(builder_).Text(); }
+std::string HeroFiles::HeroFileText() const {
+    return HeroFileWriter(builder_).Text();
+}
 
 bool HeroFiles::SaveHeroFile(const fs::path& path) {
     if (!WriteFileAtomically(path, HeroFileText())) {
