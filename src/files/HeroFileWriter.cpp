@@ -1,5 +1,8 @@
 #include "files/HeroFileWriter.h"
 
+#include "xml/ValueParsing.h"
+#include "xml/XmlEventReader.h"
+
 #include "app/HeroBuilder.h"
 #include "hero/Professions.h"
 
@@ -26,7 +29,7 @@ public:
         text_ += ' ';
         text_ += name;
         text_ += "=\"";
-        text_ += FileValue(value);
+        text_ += XmlEscape(value);
         text_ += '"';
         return *this;
     }
@@ -65,7 +68,7 @@ std::string Enclosed(int indent, std::string_view name, std::string_view content
     text += '<';
     text += name;
     text += '>';
-    text += FileValue(content);
+    text += XmlEscape(content);
     text += "</";
     text += name;
     text += '>';
@@ -101,60 +104,6 @@ std::vector<std::string> TextLines(const std::string& text) {
 }
 
 } // namespace
-
-std::string FileDecimal(double value) {
-    if (value == 0) return "0";
-    char buffer[64];
-    auto written =
-        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 15);
-    if (written.ec != std::errc()) return "0";
-    std::string text(buffer, written.ptr);
-    if (text.find('e') != std::string::npos) {
-        // Spell out the rare value general form puts in exponent notation.
-        written = std::to_chars(buffer, buffer + sizeof buffer, std::strtod(text.c_str(), nullptr),
-                                std::chars_format::fixed);
-        if (written.ec == std::errc()) text.assign(buffer, written.ptr);
-        if (text.find('.') != std::string::npos) {
-            while (text.back() == '0')
-                text.pop_back();
-            if (text.back() == '.') text.pop_back();
-        }
-    }
-    return text;
-}
-
-std::string FileValue(std::string_view value) {
-    std::string out;
-    out.reserve(value.size());
-    for (char c : value) {
-        switch (c) {
-        case '&':
-            out += "&amp;";
-            break;
-        case '<':
-            out += "&lt;";
-            break;
-        case '>':
-            out += "&gt;";
-            break;
-        case '"':
-            out += "&quot;";
-            break;
-        case '\t':
-            out += "&#9;";
-            break;
-        case '\n':
-            out += "&#10;";
-            break;
-        case '\r':
-            out += "&#13;";
-            break;
-        default:
-            if (static_cast<unsigned char>(c) >= 0x20 || c < 0) out += c;
-        }
-    }
-    return out;
-}
 
 std::string AttributeAbbreviation(int attributeNumber) {
     if (attributeNumber >= 1 && attributeNumber <= kAttributeCount)
@@ -233,7 +182,7 @@ void HeroFileWriter::WriteHeroStart(std::string& out) const {
         .Attr("CanFly", species.CanFly)
         .Attr("SkillPoints", species.SkillPoints)
         .Attr("BroadSkills", species.BroadSkills)
-        .Attr("PsiMult", FileDecimal(species.PsiMult));
+        .Attr("PsiMult", FormatDecimal(species.PsiMult));
     Line(out, heroTag.Open() + speciesTag.Open());
 
     Line(out, Enclosed(2, "Name", species.Name));
@@ -273,7 +222,7 @@ void HeroFileWriter::WriteHeroAttributes(std::string& out) const {
                       .Attr("Trait1", hero.Trait1)
                       .Attr("Trait2", hero.Trait2)
                       .Open() +
-                  FileValue(summary) + "</HeroAttributes>");
+                  XmlEscape(summary) + "</HeroAttributes>");
 }
 
 void HeroFileWriter::WriteAbilities(std::string& out) const {
@@ -325,7 +274,7 @@ void HeroFileWriter::WriteSnapshot(std::string& out) const {
     const int fatigue = std::atoi(Label("Fatigue").c_str());
     Line(out, "<Durability>");
     auto durability = [&](const char* name, int boxes) {
-        Line(out, Element(2, name).RawAttr("Boxes", Boxes(boxes)).Open() + FileValue(Label(name)) +
+        Line(out, Element(2, name).RawAttr("Boxes", Boxes(boxes)).Open() + XmlEscape(Label(name)) +
                       "</" + name + ">");
     };
     durability("Stun", stun);

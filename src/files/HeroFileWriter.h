@@ -51,14 +51,5 @@ private:
     const HeroBuilder& builder_;
 };
 
-// A real number as hero files write it ("PsiMult", "Mass", "Amt"): up to 15 significant
-// digits, no trailing zeros, "." as the separator whatever the locale ("1.5", "3", "0.25").
-std::string FileDecimal(double value);
-
-// A value escaped for an attribute or element content of a hero file. Tabs and line breaks
-// are kept as character references; other control characters, which XML cannot carry, are
-// dropped.
-std::string FileValue(std::string_view value);
-
 // The attribute abbreviation of a stored attribute number (1 STR .. 6 PER); "???" otherwise.
 std::string AttributeAbbreviation(int attributeNumber);

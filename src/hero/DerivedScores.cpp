@@ -162,15 +162,9 @@ const MovementRow& MovementRowFor(int sum) {
     return kMovementTable[static_cast<std::size_t>((sum - 8) / 2 + 1)];
 }
 
-// A rate in its shortest decimal form. The value is first rounded to 15 significant digits
-// so that a product such as 3 x 1.1 shows "3.3", not the last bits of the binary fraction.
+// A rate as shown, with the person's decimal separator.
 std::string RateText(double value, char decimalSeparator) {
-    char buffer[64];
-    const auto written =
-        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 15);
-    double rounded = value;
-    if (written.ec == std::errc()) std::from_chars(buffer, written.ptr, rounded);
-    std::string text = FormatDecimal(rounded);
+    std::string text = FormatDecimal(value);
     for (char& c : text)
         if (c == '.') c = decimalSeparator;
     return text;

@@ -77,17 +77,24 @@ std::optional<bool> ParseBooleanText(std::string_view text) {
 }
 
 std::string FormatDecimal(double value) {
-    if (value == 0) return "0";
-    // The shortest text that reads back as the same double.
-    char buffer[64];
-    const auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, value);
-    if (error != std::errc()) return "0";
-    std::string text(buffer, end);
-    // to_chars may choose exponent notation for very large or small values; spell them out.
-    if (text.find('e') != std::string::npos) {
-        const auto fixed = std::to_chars(buffer, buffer + sizeof buffer, value,
-                                         std::chars_format::fixed);
-        if (fixed.ec == std::errc()) text.assign(buffer, fixed.ptr);
+    if (value == 0 || !std::isfinite(value)) return "0";
+    // Up to 15 significant digits, so that 3 x 1.1 reads "3.3" and not the last bits of the
+    // binary fraction; then without exponent and without trailing zeros.
+    char buffer[400];
+    auto written =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 15);
+    if (written.ec != std::errc()) return "0";
+    std::string text(buffer, written.ptr);
+    if (text.find('e') == std::string::npos) return text;
+    double rounded = value;
+    std::from_chars(buffer, written.ptr, rounded);
+    written = std::to_chars(buffer, buffer + sizeof buffer, rounded, std::chars_format::fixed);
+    if (written.ec != std::errc()) return text;
+    text.assign(buffer, written.ptr);
+    if (text.find('.') != std::string::npos) {
+        while (text.back() == '0')
+            text.pop_back();
+        if (text.back() == '.') text.pop_back();
     }
     return text;
 }

@@ -22,7 +22,8 @@ bool IsTrueText(std::string_view text);
 // non-zero value means true.
 std::optional<bool> ParseBooleanText(std::string_view text);
 
-// Shortest decimal form of a number with "." as separator ("1.5", "3", "0.25").
+// A number in general decimal form with up to 15 significant digits, "." as separator and
+// no exponent: "1.5", "3", "0.25", "3.3" for 3 x 1.1.
 std::string FormatDecimal(double value);
 
 // Removes blanks, tabs and line breaks at both ends.

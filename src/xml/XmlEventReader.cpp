@@ -36,7 +36,13 @@ std::string XmlEscape(std::string_view value) {
         case '<': out += "&lt;"; break;
         case '>': out += "&gt;"; break;
         case '"': out += "&quot;"; break;
-        default: out += c;
+        // Line breaks and tabs survive as references; other control characters cannot be
+        // carried by XML and are dropped.
+        case '\t': out += "&#9;"; break;
+        case '\n': out += "&#10;"; break;
+        case '\r': out += "&#13;"; break;
+        default:
+            if (static_cast<unsigned char>(c) >= 0x20) out += c;
         }
     }
     return out;

@@ -50,7 +50,8 @@ XmlReadResult ReadXmlFile(const std::filesystem::path& file, const XmlHandlers& 
 XmlReadResult ReadXmlText(std::string_view text, const XmlHandlers& handlers,
                           const std::string& fileName = "");
 
-// Escapes a value for an attribute or for element content.
+// Escapes a value for an attribute or for element content: the four markup characters as
+// entities, tabs and line breaks as character references, other control characters dropped.
 std::string XmlEscape(std::string_view value);
 
 // Turns the raw "&" and "<" that older files carry inside values into their entities, so that

@@ -43,4 +43,7 @@ TEST(ValueParsing, DecimalsAreWrittenInTheirShortestFormWithAPoint) {
     EXPECT_EQ(FormatDecimal(-2.25), "-2.25");
     EXPECT_EQ(FormatDecimal(0.0), "0");
     EXPECT_EQ(FormatDecimal(1e20), "100000000000000000000");
+    EXPECT_EQ(FormatDecimal(0.1 + 0.2), "0.3");
+    EXPECT_EQ(FormatDecimal(3 * 1.1), "3.3");
+    EXPECT_EQ(FormatDecimal(0.0000001), "0.0000001");
 }

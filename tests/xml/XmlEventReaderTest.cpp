@@ -99,6 +99,17 @@ TEST(XmlEventReader, TakesRawAmpersandsAndAnglesInValuesAsText) {
     EXPECT_EQ(log.lines, (Lines{"S h Name=Kel <Vey> & Co Ok=a & b", "C R&D < 5", "/ h"}));
 }
 
+TEST(XmlEventReader, EscapedValuesReadBackWhole) {
+    const std::string value = "Kel \"Two-Knives\" <Vey> & Co\tline\nnext\x01";
+    EventLog log;
+    ReadXmlText("<h Name=\"" + XmlEscape(value) + "\">" + XmlEscape("a < b & c") + "</h>",
+                log.All());
+    // Attribute values normalise tabs and line breaks written raw, not those written as
+    // references; the control character XML cannot carry is dropped.
+    EXPECT_EQ(log.lines, (Lines{"S h Name=Kel \"Two-Knives\" <Vey> & Co\tline\nnext",
+                                "C a < b & c", "/ h"}));
+}
+
 TEST(XmlEventReader, ReadsWindows1252FilesAsText) {
     EventLog log;
     // "Zoë" and "Ærin" in Windows-1252, with a declaration that says nothing of it.
