@@ -17,7 +17,7 @@ NotesPage::NotesPage(HeroBuilder& builder, QWidget* parent) : QWidget(parent), b
     MemFixedNotes = new QPlainTextEdit(this);
     MemFixedNotes->setObjectName("MemFixedNotes");
     MemFixedNotes->setReadOnly(true);
-    layout->addWidget(MemFixedNotes, 1);
+    layout->addWidget(MemFixedNotes, 2);
 
     auto* special = new QHBoxLayout;
     LblSpecial = new QLabel(this);
@@ -53,7 +53,7 @@ NotesPage::NotesPage(HeroBuilder& builder, QWidget* parent) : QWidget(parent), b
     connect(MemNotes, &QPlainTextEdit::textChanged, this, [this] {
         builder_.SetIdentityText(IdentityField::FreeNotes, MemNotes->toPlainText().toStdString());
     });
-    layout->addWidget(MemNotes, 2);
+    layout->addWidget(MemNotes, 1);
 }
 
 void NotesPage::Render(const ViewData& views, const std::set<std::string>& changed) {
