@@ -10,16 +10,13 @@ namespace {
 
 using Purchases = SkillsTest;
 
-// --- the catalogue ---------------------------------------------------------------------------
-
 // Any empty-element tag is an entry; a skill written with an end tag is not.
-const char* kOddCatalogue = R"(<?xml version="1.0"?>
-<Catalogue>
+const char* kOddCatalogue = R"(<Catalogue>
   <Blank/>
-  <SKILL NAME="Tinker" BROADSKILL="Tinker" SOURCE="Core" ATTRIB="two" BASEPRICE="cheap" UNTRAINED="true" MULTI="yes" COMBATSPEC="1" />
+  <SKILL NAME="Tinker" BROADSKILL="Tinker" SOURCE="Core" ATTRIB="two" BASEPRICE="cheap" MULTI="yes" />
   <gadget name="Wrench" broadskill="Tinker" source="Core" attrib="3" professions="dc" untrained="TRUE" />
   <SKILL NAME="Hidden" BROADSKILL="Hidden" SOURCE="Core" ATTRIB="1" BASEPRICE="2"></SKILL>
-  <SKILL NAME="Gauge" BROADSKILL="Tinker" SOURCE="Core" ATTRIB="7" BASEPRICE="2" COMBATSPEC="maybe" />
+  <SKILL NAME="Gauge" BROADSKILL="Tinker" SOURCE="Core" ATTRIB="7" BASEPRICE="2" />
 </Catalogue>)";
 
 class OddCatalogue : public SkillsTest {
@@ -30,53 +27,31 @@ protected:
 TEST_F(OddCatalogue, EveryEmptyTagIsAnEntryWithTheReadersFallbacks) {
     const auto& catalogue = Skills().Catalogue();
     ASSERT_EQ(catalogue.size(), 4u);
-    const TSkillItem& blank = catalogue[0];
-    EXPECT_EQ(blank.Name, "");
-    EXPECT_EQ(blank.Attrib, -1);
-    EXPECT_EQ(blank.Cost, -1);
-
-    const TSkillItem& tinker = catalogue[1];
-    EXPECT_EQ(tinker.Name, "Tinker");
-    EXPECT_EQ(tinker.Attrib, -2);
-    EXPECT_EQ(tinker.Cost, 100);
-    EXPECT_TRUE(tinker.Untrained);
-    EXPECT_FALSE(tinker.Multi); // only "TRUE" in any letter case
-    EXPECT_TRUE(tinker.CombatSpec);
-
+    EXPECT_EQ(std::tie(catalogue[0].Name, catalogue[0].Attrib, catalogue[0].Cost),
+              std::make_tuple(std::string(), -1, -1));
+    EXPECT_EQ(std::tie(catalogue[1].Attrib, catalogue[1].Cost, catalogue[1].Multi),
+              std::make_tuple(-2, 100, false));
     const TSkillItem& wrench = catalogue[2]; // attribute names in any letter case
-    EXPECT_EQ(wrench.Name, "Wrench");
-    EXPECT_EQ(wrench.BroadSkill, "Tinker");
-    EXPECT_EQ(wrench.Attrib, 3);
-    EXPECT_EQ(wrench.Cost, -1);
-    EXPECT_TRUE(wrench.ProfD && wrench.ProfC);
-    EXPECT_FALSE(wrench.ProfT || wrench.ProfF || wrench.ProfM);
-
-    EXPECT_EQ(catalogue[3].Name, "Gauge");
-    EXPECT_EQ(catalogue[3].Attrib, 7);
-    EXPECT_FALSE(catalogue[3].CombatSpec);
+    EXPECT_EQ(std::tie(wrench.BroadSkill, wrench.Attrib, wrench.Untrained),
+              std::make_tuple(std::string("Tinker"), 3, true));
+    EXPECT_TRUE(wrench.ProfD && wrench.ProfC && !wrench.ProfT);
 
     // The entry without a source is not offered; the missing price is discounted like any.
     EXPECT_EQ(builder->Views.Table("SkillTree"),
               (TableView{{"0", "Tinker [100]"}, {"1", "Wrench [-1]"}, {"1", "Gauge [2]"}}));
     ChooseProfession("Diplomat (Combat Spec)");
     EXPECT_EQ(builder->Views.Table("SkillTree")[1][1], "Wrench [-2]");
-}
 
-TEST_F(OddCatalogue, AnAttributeOutsideTheRangeLeavesBlankCellsAndComplains) {
+    // An attribute outside 0..6 leaves blank cells and is reported; blank costs are not spent.
     Buy("Gauge");
     EXPECT_EQ(Row("Tinker"), (TableRow{"Tinker", "", "", "", "", ""}));
     EXPECT_EQ(Row("Gauge"), (TableRow{"  Gauge", "  1", "", "", "", ""}));
     const auto errors = prompter.Texts(Kind::Error);
-    EXPECT_NE(std::find(errors.begin(), errors.end(), "Tinker is not matched to a valid attribute"),
-              errors.end());
     EXPECT_NE(std::find(errors.begin(), errors.end(), "Gauge is not matched to a valid attribute"),
               errors.end());
-    // Blank costs are not spent; the broad skill still takes a place.
     EXPECT_EQ(Budget().PointsUsed, 0);
     EXPECT_EQ(Budget().BroadSkillsUsed, 1);
 }
-
-// --- prices ----------------------------------------------------------------------------------
 
 TEST_F(Purchases, TreeFollowsBroadSkillRunsAndPricesForTheProfession) {
     EXPECT_EQ(builder->Views.Table("SkillTree"), (TableView{{"0", "Athletics [4]"},
@@ -87,59 +62,49 @@ TEST_F(Purchases, TreeFollowsBroadSkillRunsAndPricesForTheProfession) {
                                                             {"0", "Lore [3]"},
                                                             {"1", "Language [2]"},
                                                             {"0", "Meditate [5]"}}));
-
-    auto price = [this](int node) { return builder->Views.Table("SkillTree")[node][1]; };
+    auto prices = [this] {
+        const TableView& tree = builder->Views.Table("SkillTree");
+        return tree[0][1] + " " + tree[1][1] + " " + tree[2][1];
+    };
     ChooseProfession("Combat Spec"); // "C"
-    EXPECT_EQ(price(1), "Climb [2]");
-    EXPECT_EQ(price(2), "Swim [3]");
-    EXPECT_EQ(price(4), "Sidearm [2]");
-    EXPECT_EQ(price(0), "Athletics [4]");
+    EXPECT_EQ(prices(), "Athletics [4] Climb [2] Swim [3]");
     ChooseProfession("Diplomat (Tech Op)"); // "DT": Swim has both letters, one point off
-    EXPECT_EQ(price(1), "Climb [3]");
-    EXPECT_EQ(price(2), "Swim [2]");
-    ChooseProfession("Diplomat (Combat Spec)"); // "DC"
-    EXPECT_EQ(price(1), "Climb [2]");
-    EXPECT_EQ(price(2), "Swim [2]");
+    EXPECT_EQ(prices(), "Athletics [4] Climb [3] Swim [2]");
 }
 
-TEST_F(Purchases, ProfessionChangeKeepsRanksAndRecomputesTotals) {
+TEST_F(Purchases, ProfessionChangeKeepsRanksAndRecomputesCosts) {
     Buy("Climb");
     Raise("Climb", 2);
     EXPECT_EQ(Cost("Climb"), "12");
     ChooseProfession("Combat Spec");
     EXPECT_EQ(Rank("Climb"), "  3");
     EXPECT_EQ(Cost("Climb"), "9"); // 2 + 3 + 4
-    EXPECT_EQ(Cost("Athletics"), "4");
     ChooseProfession("Tech Op");
-    EXPECT_EQ(Rank("Climb"), "  3");
     EXPECT_EQ(Cost("Climb"), "12");
 }
 
-// --- ranks -----------------------------------------------------------------------------------
-
 TEST_F(Purchases, RankCostsUnderTheStandardRuleAndRule2C) {
-    Buy("Climb");
-    std::vector<std::string> costs{Cost("Climb")};
-    for (int i = 0; i < 3; ++i) {
-        Raise("Climb");
-        costs.push_back(Cost("Climb"));
-    }
-    EXPECT_EQ(costs, (std::vector<std::string>{"3", "7", "12", "18"}));
-    EXPECT_EQ(Rank("Climb"), "  4");
-    Lower("Climb");
-    EXPECT_EQ(Cost("Climb"), "12");
-
+    auto costs = [this](const std::string& name) {
+        Buy(name);
+        Strings costs{Cost(name)};
+        for (int i = 0; i < 3; ++i) {
+            Raise(name);
+            costs.push_back(Cost(name));
+        }
+        return costs;
+    };
+    EXPECT_EQ(costs("Climb"), (Strings{"3", "7", "12", "18"}));
+    const TableView fourRanks = Table();
+    Skills().CmdSkillUpClick(0); // no row selected
+    Skills().CmdSkillDnClick(0);
+    EXPECT_EQ(prompter.Texts(Kind::Plain),
+              (Strings{"Please select a skill to raise", "Please select a skill to lower"}));
+    EXPECT_EQ(Table(), fourRanks);
     ChooseRules("Advanced");
-    Buy("Swim");
-    costs = {Cost("Swim")};
-    for (int i = 0; i < 3; ++i) {
-        Raise("Swim");
-        costs.push_back(Cost("Swim"));
-    }
-    EXPECT_EQ(costs, (std::vector<std::string>{"3", "6", "9", "12"}));
+    EXPECT_EQ(costs("Swim"), (Strings{"3", "6", "9", "12"}));
     // Every rank change recomputes with the rule now in force.
-    Lower("Climb");
-    EXPECT_EQ(Cost("Climb"), "6");
+    Lower("Climb"); // rank 3
+    EXPECT_EQ(Cost("Climb"), "9");
 }
 
 TEST_F(Purchases, FreeSpecialtyCostsOnlyItsExtraRanks) {
@@ -149,50 +114,23 @@ TEST_F(Purchases, FreeSpecialtyCostsOnlyItsExtraRanks) {
     EXPECT_EQ(Cost("Climb"), "1");
     Raise("Climb");
     EXPECT_EQ(Cost("Climb"), "3");
-
     ChooseRules("Advanced");
     Raise("Climb");
     EXPECT_EQ(Cost("Climb"), "0");
-    Lower("Climb");
-    EXPECT_EQ(Rank("Climb"), "  3");
-    EXPECT_EQ(Cost("Climb"), "0");
 }
-
-TEST_F(Purchases, LoweringStopsAtRankOneAndTheButtonsNeedARow) {
-    Buy("Climb");
-    Lower("Climb");
-    EXPECT_EQ(Rank("Climb"), "  1");
-    EXPECT_EQ(Cost("Climb"), "3");
-    prompter.textAnswers = {"Old Tongue"};
-    Buy("Language");
-    Lower("Language: Old Tongue");
-    EXPECT_EQ(Rank("Language: Old Tongue"), "  1");
-    EXPECT_EQ(Cost("Language: Old Tongue"), "2");
-
-    const TableView before = Table();
-    Skills().CmdSkillUpClick(0);
-    Skills().CmdSkillDnClick(0);
-    EXPECT_EQ(prompter.Texts(Kind::Plain),
-              (std::vector<std::string>{"Please select a skill to raise",
-                                        "Please select a skill to lower"}));
-    EXPECT_EQ(Table(), before);
-}
-
-// --- buying and removing ---------------------------------------------------------------------
 
 TEST_F(Purchases, SpecialtyBringsItsBroadSkillAndRemovalFollowsTheTree) {
     Buy("Climb");
-    EXPECT_EQ(Names(), (std::vector<std::string>{"Athletics", "  Climb"}));
+    EXPECT_EQ(Names(), (Strings{"Athletics", "  Climb"}));
     EXPECT_EQ(Label("Skills.SelectedRow"), "2");
     Buy("Swim");
     Remove("Athletics");
-    EXPECT_EQ(Names(), std::vector<std::string>{});
+    EXPECT_EQ(Names(), Strings{});
 
     Buy("Climb");
     Buy("Climb"); // bought already: nothing changes
-    EXPECT_EQ(Names(), (std::vector<std::string>{"Athletics", "  Climb"}));
     Remove("Climb");
-    EXPECT_EQ(Names(), std::vector<std::string>{"Athletics"});
+    EXPECT_EQ(Names(), Strings{"Athletics"});
     EXPECT_TRUE(prompter.messages.empty());
 }
 
@@ -201,50 +139,35 @@ TEST_F(Purchases, MultiSkillInstancesEachHaveTheirOwnRankAndCost) {
     Buy("Language");
     Buy("Language");
     EXPECT_EQ(prompter.Texts(Kind::AskText),
-              std::vector<std::string>(
-                  2, "Skill Details|Provide details for this instance of: \rLanguage"));
-    EXPECT_EQ(Names(), (std::vector<std::string>{"Lore", "  Language: Old Tongue",
-                                                 "  Language: Trade Cant"}));
+              Strings(2, "Skill Details|Provide details for this instance of: \rLanguage"));
     Raise("Language: Trade Cant");
-    EXPECT_EQ(Row("Language: Trade Cant"),
-              (TableRow{"  Language: Trade Cant", "  2", "INT", "12/6/3", "+d0", "5"}));
+    EXPECT_EQ(Table(), (TableView{{"Skills", "Rank", "Att", "Score", "Die", "Cost"},
+                                  {"Lore", "", "INT", "10/5/2", "+d4", "3"},
+                                  {"  Language: Old Tongue", "  1", "INT", "11/5/2", "+d0", "2"},
+                                  {"  Language: Trade Cant", "  2", "INT", "12/6/3", "+d0", "5"}}));
+    Lower("Language: Old Tongue"); // rank 1 goes no lower
     EXPECT_EQ(Rank("Language: Old Tongue"), "  1");
-    EXPECT_EQ(Cost("Language: Old Tongue"), "2");
-    EXPECT_EQ(Budget().PointsUsed, 3 + 2 + 5); // the offered entry itself costs nothing
-
-    // Removing one instance leaves the other.
     Remove("Language: Old Tongue");
-    EXPECT_EQ(Names(), (std::vector<std::string>{"Lore", "  Language: Trade Cant"}));
+    EXPECT_EQ(Names(), (Strings{"Lore", "  Language: Trade Cant"}));
 
     // Cancelling is silent; an empty detail is refused. Neither adds a row.
-    prompter.Clear();
     const TableView before = Table();
     prompter.textAnswers = {std::nullopt, std::string()};
     Buy("Language");
-    EXPECT_EQ(Table(), before);
-    EXPECT_TRUE(prompter.Texts(Kind::Error).empty());
     Buy("Language");
     EXPECT_EQ(Table(), before);
-    EXPECT_EQ(prompter.Texts(Kind::Error), std::vector<std::string>{"Detail cannot be null"});
+    EXPECT_EQ(prompter.Texts(Kind::Error), Strings{"Detail cannot be null"});
 }
 
-TEST_F(Purchases, TableRowsShowScoresDiceAndTheWeaponSpecialization) {
-    builder->Attributes.SetScore(attSTR, 11);
-    Buy("Climb");
-    Raise("Climb");
+TEST_F(Purchases, RowsWithoutAnAttributeAndOfTheWeaponSpecialization) {
     Buy("Meditate");
-    EXPECT_EQ(Table()[0], (TableRow{"Skills", "Rank", "Att", "Score", "Die", "Cost"}));
-    EXPECT_EQ(Row("Athletics"), (TableRow{"Athletics", "", "STR", "11/5/2", "+d4", "4"}));
-    EXPECT_EQ(Row("Climb"), (TableRow{"  Climb", "  2", "STR", "13/6/3", "+d0", "7"}));
     EXPECT_EQ(Row("Meditate"), (TableRow{"Meditate", "", "-", "N/A", "+d4", "5"}));
 
     ChooseProfession("Combat Spec");
-    const ChoiceView& special = builder->Views.Choice("Specialization");
-    ASSERT_EQ(special.items, std::vector<std::string>{"Sidearm"});
+    ASSERT_EQ(builder->Views.Choice("Specialization").items, Strings{"Sidearm"});
     builder->Professions.CmbSpecialChange(0);
     Buy("Sidearm");
     EXPECT_EQ(Row("Sidearm"), (TableRow{"  Sidearm", "  1", "DEX", "11/5/2", "-d4", "2"}));
-    EXPECT_EQ(Row("Climb")[4], "+d0");
 }
 
 TEST_F(Purchases, AddSkillTracesItsWorkAndBuysOnlyWhatItNames) {
@@ -259,33 +182,17 @@ TEST_F(Purchases, AddSkillTracesItsWorkAndBuysOnlyWhatItNames) {
                                      "*IncreaseRank ExtCost=5\n"
                                      " *AddSkill: Cost=5\n"
                                      "+AddSkill\"Sidearm:\"\n");
-    // The broad skill is not bought along.
-    EXPECT_EQ(Names(), std::vector<std::string>{"  Sidearm"});
-    EXPECT_EQ(Cost("Sidearm"), "5");
-
-    builder->logs.DebugLog(-2, "");
-    EXPECT_TRUE(Skills().AddSkill("Firearms", "", 1));
-    EXPECT_EQ(app.Read("debug.log"), "?AddSkill\"Firearms:\"\n"
-                                     " *AddSkill: Not a multiple\n"
-                                     " *AddSkill: Rank=0\n"
-                                     " *AddSkill: Cost=4\n"
-                                     "+AddSkill\"Firearms:\"\n");
+    EXPECT_EQ(Names(), Strings{"  Sidearm"}); // the broad skill is not bought along
 
     builder->logs.DebugLog(-2, "");
     const TableView before = Table();
     EXPECT_FALSE(Skills().AddSkill("Warp Theory", "", 1));
     EXPECT_EQ(app.Read("debug.log"), "?AddSkill\"Warp Theory:\"\n-AddSkill\"Warp Theory:\"\n");
-    EXPECT_EQ(Table(), before);
-
-    // A skill bought several times needs its detail.
-    EXPECT_FALSE(Skills().AddSkill("Language", "", 1));
+    EXPECT_FALSE(Skills().AddSkill("Language", "", 1)); // needs its detail
     EXPECT_EQ(Table(), before);
     EXPECT_TRUE(Skills().AddSkill("Language", "Old Tongue", 3));
-    EXPECT_EQ(Rank("Language: Old Tongue"), "  3");
-    EXPECT_EQ(Cost("Language: Old Tongue"), "9");
+    EXPECT_EQ(Rank("Language: Old Tongue") + " " + Cost("Language: Old Tongue"), "  3 9");
 }
-
-// --- reloads and species changes -------------------------------------------------------------
 
 TEST_F(Purchases, SourceTogglesKeepSkillsByNameAndDropThoseWhoseSourceWentAway) {
     Buy("Climb");
@@ -296,20 +203,16 @@ TEST_F(Purchases, SourceTogglesKeepSkillsByNameAndDropThoseWhoseSourceWentAway) 
     Raise("Language: Old Tongue");
     const TableView coreOnly = Table();
 
-    ToggleSource("Outer Reaches"); // answered No to "Make this the default?"
+    ClickSource("Outer Reaches"); // answered No to "Make this the default?"
     EXPECT_EQ(Table(), coreOnly);
     Buy("Helm");
-    Raise("Helm");
     Buy("Pilot");
-    EXPECT_EQ(Names(), (std::vector<std::string>{"Athletics", "  Climb", "Lore",
-                                                 "  Language: Old Tongue", "  Language: Trade Cant",
-                                                 "Starcraft", "  Helm", "  Pilot: Skiff"}));
-    EXPECT_EQ(Cost("Helm"), "7");
+    EXPECT_EQ(Names().size(), 8u);
 
-    ToggleSource("Outer Reaches");
+    ClickSource("Outer Reaches");
     EXPECT_EQ(Table(), coreOnly);
     EXPECT_EQ(builder->Hero.SkillInstances.size(), 2u);
-    ToggleSource("Outer Reaches");
+    ClickSource("Outer Reaches");
     EXPECT_EQ(Table(), coreOnly); // the dropped skills do not come back
 }
 
@@ -318,19 +221,16 @@ TEST_F(Purchases, SpeciesChangeAsksToClearOnlyWhenTheTableListsTwoSkills) {
     prompter.textAnswers = {"Old Tongue"};
     Buy("Language");
     Remove("Language: Old Tongue");
-    ASSERT_EQ(Names(), std::vector<std::string>{"Lore"});
-    prompter.Clear();
+    ASSERT_EQ(Names(), Strings{"Lore"});
     ChooseSpecies("Terran");
     EXPECT_TRUE(prompter.Texts(Kind::Confirm).empty());
 
     Buy("Climb");
-    prompter.Clear();
     prompter.confirmAnswers = {true};
     ChooseSpecies("Quill");
     EXPECT_EQ(prompter.Texts(Kind::Confirm),
-              std::vector<std::string>{
-                  "Clear skill list?\r\"No\" means keep all skills and recalculate costs"});
-    EXPECT_EQ(Names(), std::vector<std::string>{"  Climb"}); // only the free skill
+              Strings{"Clear skill list?\r\"No\" means keep all skills and recalculate costs"});
+    EXPECT_EQ(Names(), Strings{"  Climb"}); // only the free skill
 }
 
 } // namespace

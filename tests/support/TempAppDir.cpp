@@ -1,19 +1,14 @@
 #include "TempAppDir.h"
 
-#include <atomic>
+#include <cstdlib>
 #include <fstream>
 #include <iterator>
-#include <random>
-#include <unistd.h>
 
 namespace fs = std::filesystem;
 
 TempAppDir::TempAppDir() {
-    static std::atomic<int> counter{0};
-    std::random_device random;
-    root_ = fs::temp_directory_path() /
-            ("tavorn-test-" + std::to_string(::getpid()) + "-" + std::to_string(counter++) + "-" +
-             std::to_string(random()));
+    std::string name = (fs::temp_directory_path() / "tavorn-test-XXXXXX").string();
+    root_ = ::mkdtemp(name.data());
     fs::create_directories(root_ / "Data");
 }
 
@@ -25,21 +20,18 @@ TempAppDir::~TempAppDir() {
 fs::path TempAppDir::Write(const std::string& relative, const std::string& text) const {
     const fs::path file = root_ / relative;
     fs::create_directories(file.parent_path());
-    std::ofstream out(file, std::ios::binary | std::ios::trunc);
-    out << text;
+    std::ofstream(file, std::ios::binary) << text;
     return file;
-}
-
-std::string ReadWholeFile(const fs::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
 }
 
 std::string TempAppDir::Read(const std::string& relative) const {
     return ReadWholeFile(root_ / relative);
 }
 
-bool TempAppDir::Exists(const std::string& relative) const { return fs::exists(root_ / relative); }
+std::string ReadWholeFile(const fs::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
 
 void TempAppDir::CopyBundledData() const {
     fs::copy(fs::path(TAVORN_SOURCE_DIR) / "Data", Data(),

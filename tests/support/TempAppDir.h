@@ -13,13 +13,13 @@ public:
 
     const std::filesystem::path& Root() const { return root_; }
     std::filesystem::path Data() const { return root_ / "Data"; }
-
     // Writes a file below the root ("Data/config.xml", "defaults.xml").
     std::filesystem::path Write(const std::string& relative, const std::string& text) const;
     // Reads a file below the root; empty when it does not exist.
     std::string Read(const std::string& relative) const;
-    bool Exists(const std::string& relative) const;
-
+    bool Exists(const std::string& relative) const {
+        return std::filesystem::exists(root_ / relative);
+    }
     // Copies the bundled catalogues of the source tree into Data/.
     void CopyBundledData() const;
 
