@@ -21,7 +21,8 @@ struct BenchApp {
     std::unique_ptr<HeroBuilder> builder;
 
     BenchApp() {
-        root = fs::temp_directory_path() / ("tavorn-bench-" + std::to_string(std::random_device{}()));
+        root =
+            fs::temp_directory_path() / ("tavorn-bench-" + std::to_string(std::random_device{}()));
         fs::create_directories(root);
         fs::copy(fs::path(TAVORN_SOURCE_DIR) / "Data", root / "Data", fs::copy_options::recursive);
         paths = std::make_unique<AppPaths>(root);
@@ -43,7 +44,8 @@ struct BenchApp {
              node += 7, ++bought) {
             if (builder->Hero.Skills[static_cast<std::size_t>(node)].Multi) continue;
             builder->Skills.TvSkillsDblClick(node);
-            builder->Skills.IncreaseSkillRank(builder->Hero.Skills[static_cast<std::size_t>(node)].Name);
+            builder->Skills.IncreaseSkillRank(
+                builder->Hero.Skills[static_cast<std::size_t>(node)].Name);
         }
         prompter.Clear();
     }

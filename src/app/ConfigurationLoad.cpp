@@ -36,10 +36,9 @@ void HeroBuilder::LoadConfiguration() {
     // 4. The second pass over config.xml.
     const std::size_t firstCatalogueProfession = Professions.list.size();
     ReportReadErrors(Rules.config.ReadChoices(
-        paths.InDataDir("config.xml"), [this](const std::string& source) {
-            return Rules.ValidSource(source);
-        },
-        Professions.list, Professions.choices));
+        paths.InDataDir("config.xml"),
+        [this](const std::string& source) { return Rules.ValidSource(source); }, Professions.list,
+        Professions.choices));
     // A profession of the catalogue is chosen again too, once the catalogue has offered it.
     if (!profession.empty() && !builtInChosen)
         Professions.ChooseByName(profession, firstCatalogueProfession);

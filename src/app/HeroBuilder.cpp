@@ -10,9 +10,8 @@ constexpr const char* kConfigMissing = "Configuration Data File not found.\rAbor
 } // namespace
 
 HeroBuilder::HeroBuilder(Prompter& prompter_, const AppPaths& paths_)
-    : prompter(prompter_), paths(paths_), logs(paths_, prompter_), Rules(*this),
-      Attributes(*this), Species(*this), Professions(*this),
-      Skills(*this), Budget(*this), Files(*this) {}
+    : prompter(prompter_), paths(paths_), logs(paths_, prompter_), Rules(*this), Attributes(*this),
+      Species(*this), Professions(*this), Skills(*this), Budget(*this), Files(*this) {}
 
 void HeroBuilder::SetChanged(bool changed) {
     Changed = changed;
@@ -80,7 +79,9 @@ void HeroBuilder::OfferToSave() {
     if (Changed && prompter.confirm("Save Changes?")) Save();
 }
 
-bool HeroBuilder::Save() { return Files.Save(); }
+bool HeroBuilder::Save() {
+    return Files.Save();
+}
 
 void HeroBuilder::Clear1Click() {
     OfferToSave();
@@ -91,11 +92,17 @@ void HeroBuilder::Clear1Click() {
     NotifyViews();
 }
 
-void HeroBuilder::FormClose() { OfferToSave(); }
+void HeroBuilder::FormClose() {
+    OfferToSave();
+}
 
-void HeroBuilder::Creatures1Click() { prompter.plain(kNotYetEnabled); }
+void HeroBuilder::Creatures1Click() {
+    prompter.plain(kNotYetEnabled);
+}
 
-void HeroBuilder::Ships1Click() { prompter.plain(kNotYetEnabled); }
+void HeroBuilder::Ships1Click() {
+    prompter.plain(kNotYetEnabled);
+}
 
 void HeroBuilder::RuleSetChanged() {
     Attributes.SetAttribLevels();
@@ -118,11 +125,21 @@ void HeroBuilder::SetCustomCyberItems(std::vector<TCyberTech> items) {
 
 void HeroBuilder::SetIdentityText(IdentityField field, const std::string& text) {
     switch (field) {
-    case IdentityField::HeroName: Hero.HeroName = text; break;
-    case IdentityField::Player: Hero.Player = text; break;
-    case IdentityField::GameMaster: Hero.GameMaster = text; break;
-    case IdentityField::Career: Hero.Career = text; break;
-    case IdentityField::FreeNotes: Hero.FreeNotes = text; break;
+    case IdentityField::HeroName:
+        Hero.HeroName = text;
+        break;
+    case IdentityField::Player:
+        Hero.Player = text;
+        break;
+    case IdentityField::GameMaster:
+        Hero.GameMaster = text;
+        break;
+    case IdentityField::Career:
+        Hero.Career = text;
+        break;
+    case IdentityField::FreeNotes:
+        Hero.FreeNotes = text;
+        break;
     }
     PaintIdentity();
     DataChanged();
@@ -136,11 +153,21 @@ void HeroBuilder::ChooseIdentity(IdentityChoice choice, int index) {
     };
     const GameConfiguration& config = Rules.config;
     switch (choice) {
-    case IdentityChoice::Gender: Hero.Gender = pick(kGenderChoices); break;
-    case IdentityChoice::Motivation: Hero.Motivation = pick(config.motivations); break;
-    case IdentityChoice::MoralAttitude: Hero.MoralAttitude = pick(config.moralAttitudes); break;
-    case IdentityChoice::Trait1: Hero.Trait1 = pick(config.traits); break;
-    case IdentityChoice::Trait2: Hero.Trait2 = pick(config.traits); break;
+    case IdentityChoice::Gender:
+        Hero.Gender = pick(kGenderChoices);
+        break;
+    case IdentityChoice::Motivation:
+        Hero.Motivation = pick(config.motivations);
+        break;
+    case IdentityChoice::MoralAttitude:
+        Hero.MoralAttitude = pick(config.moralAttitudes);
+        break;
+    case IdentityChoice::Trait1:
+        Hero.Trait1 = pick(config.traits);
+        break;
+    case IdentityChoice::Trait2:
+        Hero.Trait2 = pick(config.traits);
+        break;
     }
     PaintIdentity();
     DataChanged();
@@ -180,18 +207,36 @@ int HeroBuilder::SkillTableRowCount() const {
     return rows > 1 ? static_cast<int>(rows) - 1 : 0;
 }
 
-void HeroBuilder::ClearSkills() { Skills.ClearSkills(); }
-void HeroBuilder::GrantFreeSkills() { Skills.ProcessFreeSkills(); }
-void HeroBuilder::RebuildSkillLists() { Skills.PaintAllSkills(); }
-void HeroBuilder::PaintSelectedSkills() { Skills.PaintSelectedSkills(); }
+void HeroBuilder::ClearSkills() {
+    Skills.ClearSkills();
+}
+void HeroBuilder::GrantFreeSkills() {
+    Skills.ProcessFreeSkills();
+}
+void HeroBuilder::RebuildSkillLists() {
+    Skills.PaintAllSkills();
+}
+void HeroBuilder::PaintSelectedSkills() {
+    Skills.PaintSelectedSkills();
+}
 void HeroBuilder::PaintSelectedPsionics() {}
-void HeroBuilder::PaintFixedNotes() { Budget.PaintNotes(); }
-void HeroBuilder::CalculateSkillPoints() { Budget.CalculateSkillPoints(); }
+void HeroBuilder::PaintFixedNotes() {
+    Budget.PaintNotes();
+}
+void HeroBuilder::CalculateSkillPoints() {
+    Budget.CalculateSkillPoints();
+}
 void HeroBuilder::PaintCombat() {}
 void HeroBuilder::SetCyberTolerance() {}
-int HeroBuilder::PerkFlawAdjustment() const { return 0; }
-int HeroBuilder::BenefitsCost() const { return 0; }
-int HeroBuilder::LastResortPointsCost() const { return 0; }
+int HeroBuilder::PerkFlawAdjustment() const {
+    return 0;
+}
+int HeroBuilder::BenefitsCost() const {
+    return 0;
+}
+int HeroBuilder::LastResortPointsCost() const {
+    return 0;
+}
 void HeroBuilder::RebuildProfessionDependents() {
     PaintFixedNotes();
     CalculateSkillPoints();

@@ -10,9 +10,15 @@ namespace fs = std::filesystem;
 
 AppLogs::AppLogs(const AppPaths& paths, Prompter& prompter) : paths_(paths), prompter_(prompter) {}
 
-fs::path AppLogs::MainLogPath() const { return paths_.InAppDir("tavorn.log"); }
-fs::path AppLogs::DebugLogPath() const { return paths_.InAppDir("debug.log"); }
-fs::path AppLogs::ImportErrorLogPath() const { return paths_.InAppDir("ImportError.log"); }
+fs::path AppLogs::MainLogPath() const {
+    return paths_.InAppDir("tavorn.log");
+}
+fs::path AppLogs::DebugLogPath() const {
+    return paths_.InAppDir("debug.log");
+}
+fs::path AppLogs::ImportErrorLogPath() const {
+    return paths_.InAppDir("ImportError.log");
+}
 
 void AppLogs::RestartMainLog() {
     std::error_code error;
@@ -46,10 +52,19 @@ void AppLogs::AppendLine(const fs::path& file, const std::string& message) {
 void AppLogs::DebugLog(int kind, const std::string& message) {
     std::error_code error;
     switch (kind) {
-    case -2: fs::remove(DebugLogPath(), error); break;
-    case -1: fs::remove(ImportErrorLogPath(), error); break;
-    case 1: AppendLine(ImportErrorLogPath(), message); break;
-    case 2: AppendLine(DebugLogPath(), message); break;
-    default: break;
+    case -2:
+        fs::remove(DebugLogPath(), error);
+        break;
+    case -1:
+        fs::remove(ImportErrorLogPath(), error);
+        break;
+    case 1:
+        AppendLine(ImportErrorLogPath(), message);
+        break;
+    case 2:
+        AppendLine(DebugLogPath(), message);
+        break;
+    default:
+        break;
     }
 }

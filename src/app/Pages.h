@@ -5,5 +5,5 @@
 #include <string_view>
 
 inline constexpr std::array<std::string_view, 12> kPageCaptions{
-    "Main",   "Notes", "Skills", "Perks/Flaws", "CyberTech",    "Campaign",
-    "FX", "Psionics", "Combat", "Equipment", "Achievements", "Mutations"};
+    "Main", "Notes",    "Skills", "Perks/Flaws", "CyberTech",    "Campaign",
+    "FX",   "Psionics", "Combat", "Equipment",   "Achievements", "Mutations"};

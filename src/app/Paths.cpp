@@ -29,10 +29,18 @@ fs::path FindNoCase(const fs::path& dir, const std::string& name) {
 
 AppPaths::AppPaths(fs::path appDir) : appDir_(std::move(appDir)) {}
 
-fs::path AppPaths::DataDir() const { return FindNoCase(appDir_, "Data"); }
+fs::path AppPaths::DataDir() const {
+    return FindNoCase(appDir_, "Data");
+}
 
-fs::path AppPaths::CareersDir() const { return FindNoCase(appDir_, "careers"); }
+fs::path AppPaths::CareersDir() const {
+    return FindNoCase(appDir_, "careers");
+}
 
-fs::path AppPaths::InAppDir(const std::string& name) const { return FindNoCase(appDir_, name); }
+fs::path AppPaths::InAppDir(const std::string& name) const {
+    return FindNoCase(appDir_, name);
+}
 
-fs::path AppPaths::InDataDir(const std::string& name) const { return FindNoCase(DataDir(), name); }
+fs::path AppPaths::InDataDir(const std::string& name) const {
+    return FindNoCase(DataDir(), name);
+}

@@ -20,13 +20,12 @@ class Prompter {
 public:
     virtual ~Prompter() = default;
 
-    virtual void error(const std::string& text) = 0; // error box, OK button
-    virtual void info(const std::string& text) = 0;  // information box, OK button
-    virtual void plain(const std::string& text) = 0; // message box without icon
+    virtual void error(const std::string& text) = 0;   // error box, OK button
+    virtual void info(const std::string& text) = 0;    // information box, OK button
+    virtual void plain(const std::string& text) = 0;   // message box without icon
     virtual bool confirm(const std::string& text) = 0; // Yes / No
-    virtual std::optional<std::string> askText(const std::string& caption,
-                                               const std::string& prompt,
-                                               const std::string& initial) = 0;
+    virtual std::optional<std::string>
+    askText(const std::string& caption, const std::string& prompt, const std::string& initial) = 0;
     virtual std::optional<std::filesystem::path> openFile(const FileDialogRequest& request) = 0;
     virtual std::optional<std::filesystem::path> saveFile(const FileDialogRequest& request) = 0;
     virtual void openInViewer(const std::filesystem::path& file) = 0;

@@ -1,8 +1,14 @@
 #include "app/ScriptedPrompter.h"
 
-void ScriptedPrompter::error(const std::string& text) { messages.push_back({Kind::Error, text}); }
-void ScriptedPrompter::info(const std::string& text) { messages.push_back({Kind::Info, text}); }
-void ScriptedPrompter::plain(const std::string& text) { messages.push_back({Kind::Plain, text}); }
+void ScriptedPrompter::error(const std::string& text) {
+    messages.push_back({Kind::Error, text});
+}
+void ScriptedPrompter::info(const std::string& text) {
+    messages.push_back({Kind::Info, text});
+}
+void ScriptedPrompter::plain(const std::string& text) {
+    messages.push_back({Kind::Plain, text});
+}
 
 bool ScriptedPrompter::confirm(const std::string& text) {
     messages.push_back({Kind::Confirm, text});

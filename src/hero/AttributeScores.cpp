@@ -17,7 +17,8 @@ BonusTotals AttributeScores::Bonuses() const {
 void AttributeScores::SetScore(int attribute, int score) {
     if (attribute < 0 || attribute >= kAttributeCount) return;
     const std::size_t a = static_cast<std::size_t>(attribute);
-    builder_.Hero.Score[a] = std::clamp(score, limits_.Min[a], std::max(limits_.Min[a], limits_.Max[a]));
+    builder_.Hero.Score[a] =
+        std::clamp(score, limits_.Min[a], std::max(limits_.Min[a], limits_.Max[a]));
     AttributeChanged(attribute);
 }
 
@@ -40,8 +41,7 @@ void AttributeScores::PaintAttribute(int attribute) {
                    std::to_string(AttributeBase(score, Bonuses().Attr[a])));
     views.SetLabel(AttributeViewName(attribute, "Ut"), std::to_string(UntrainedScore(score)));
     if (attribute != attCON && attribute != attPER) {
-        const bool bonus =
-            HasResistanceBonus(hero.ProfessionIndex, hero.Specialization, attribute);
+        const bool bonus = HasResistanceBonus(hero.ProfessionIndex, hero.Specialization, attribute);
         views.SetLabel(AttributeViewName(attribute, "Res"), ResistanceText(score, bonus));
     }
 }
@@ -86,7 +86,8 @@ void AttributeScores::AttributeChanged(int attribute) {
         builder_.PaintSelectedSkills();
         builder_.PaintSelectedPsionics();
         break;
-    default: break;
+    default:
+        break;
     }
     builder_.SetChanged(true);
 }
@@ -137,9 +138,9 @@ void AttributeScores::SetActionCount() {
 
 void AttributeScores::SetMovement() {
     const THero& hero = builder_.Hero;
-    const MovementRates rates = ComputeMovement(hero.Score[attSTR], hero.Score[attDEX],
-                                                hero.Score[attCON], hero.CurrentSpecies,
-                                                builder_.DecimalSeparator);
+    const MovementRates rates =
+        ComputeMovement(hero.Score[attSTR], hero.Score[attDEX], hero.Score[attCON],
+                        hero.CurrentSpecies, builder_.DecimalSeparator);
     ViewData& views = builder_.Views;
     views.SetLabel("Move.Sprint", rates.Sprint);
     views.SetLabel("Move.Run", rates.Run);
@@ -163,8 +164,8 @@ void AttributeScores::SetDurability() {
 
 void AttributeScores::SetLastResort() {
     const THero& hero = builder_.Hero;
-    const LastResort lastResort = ComputeLastResort(
-        hero.Score[attPER], hero.ProfessionIndex == kLastResortBonusPosition);
+    const LastResort lastResort =
+        ComputeLastResort(hero.Score[attPER], hero.ProfessionIndex == kLastResortBonusPosition);
     builder_.Views.SetLabel("LastResortCost", lastResort.Cost);
     builder_.Views.SetLabel("LastResortMax", std::to_string(lastResort.Max));
 }

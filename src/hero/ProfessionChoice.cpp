@@ -68,7 +68,8 @@ void ProfessionChoice::CmbProfessionChange(int index) {
         for (const TSkillItem& psionic : hero.Psionics)
             if (psionic.Name == psionic.BroadSkill) specializations.push_back(psionic.Name);
         break;
-    default: break;
+    default:
+        break;
     }
 
     if (const TProfData* profession = Chosen())
@@ -108,7 +109,8 @@ void ProfessionChoice::PaintChoices() {
     const THero& hero = builder_.Hero;
     ChoiceView profession;
     profession.items = choices;
-    profession.index = hero.ProfessionIndex < static_cast<int>(choices.size()) ? hero.ProfessionIndex : -1;
+    profession.index =
+        hero.ProfessionIndex < static_cast<int>(choices.size()) ? hero.ProfessionIndex : -1;
     builder_.Views.SetChoice("Profession", std::move(profession));
     builder_.Views.SetLabel("Profession", ChosenName());
 

@@ -37,8 +37,8 @@ public:
     // Shows the profession and specialization choices.
     void PaintChoices();
 
-    std::vector<TProfData> list;            // positions match `choices` (see below)
-    std::vector<std::string> choices;       // the names offered, one per named profession
+    std::vector<TProfData> list;              // positions match `choices` (see below)
+    std::vector<std::string> choices;         // the names offered, one per named profession
     std::vector<std::string> specializations; // the specialization list of the profession
 
 private:

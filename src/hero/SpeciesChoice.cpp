@@ -32,9 +32,9 @@ void SpeciesChoice::CmbSpeciesChange(int index) {
     hero.CurrentSpecies = TSpeciesData{};
     if (hero.SpeciesIndex >= 0) {
         XmlReadResult read;
-        hero.CurrentSpecies =
-            ReadSpecies(builder_.paths.InDataDir("species.xml"), ChosenName(),
-                        [this](const std::string& line) { builder_.logs.Log(line); }, &read);
+        hero.CurrentSpecies = ReadSpecies(
+            builder_.paths.InDataDir("species.xml"), ChosenName(),
+            [this](const std::string& line) { builder_.logs.Log(line); }, &read);
         builder_.ReportReadErrors(read);
     }
 

@@ -11,8 +11,10 @@ PerkFlawItem ReadCustomPerkFlaw(const XmlAttributes& attributes) {
     item.Source = "Custom";
     for (const auto& [name, value] : attributes) {
         const std::string upper = UpperCase(name);
-        if (upper == "NAME") item.Name = value;
-        else if (upper == "COST") item.Cost = ParseInteger(value).value_or(kFallbackCustomCost);
+        if (upper == "NAME")
+            item.Name = value;
+        else if (upper == "COST")
+            item.Cost = ParseInteger(value).value_or(kFallbackCustomCost);
     }
     return item;
 }
@@ -23,15 +25,23 @@ TCyberTech ReadCustomCyberItem(const XmlAttributes& attributes) {
     item.Multi = false;
     for (const auto& [name, value] : attributes) {
         const std::string upper = UpperCase(name);
-        if (upper == "NAME") item.Name = value;
-        else if (upper == "PL") item.PL = ParseInteger(value).value_or(9);
-        else if (upper == "QUALITY") item.Quality = ParseInteger(value).value_or(9);
-        else if (upper == "COST") item.Cost = ParseInteger(value).value_or(999999);
+        if (upper == "NAME")
+            item.Name = value;
+        else if (upper == "PL")
+            item.PL = ParseInteger(value).value_or(9);
+        else if (upper == "QUALITY")
+            item.Quality = ParseInteger(value).value_or(9);
+        else if (upper == "COST")
+            item.Cost = ParseInteger(value).value_or(999999);
         // The writer keeps fractions of a kilogram, so they are read back as written.
-        else if (upper == "MASS") item.Mass = ParseDecimal(value).value_or(0.0);
-        else if (upper == "SIZE") item.Size = ParseInteger(value).value_or(0);
-        else if (upper == "NANOCOMPREQ") item.NanoCompReq = ParseBooleanText(value).value_or(true);
-        else if (upper == "SKILLREQ") item.SkillReq = ParseBooleanText(value).value_or(true);
+        else if (upper == "MASS")
+            item.Mass = ParseDecimal(value).value_or(0.0);
+        else if (upper == "SIZE")
+            item.Size = ParseInteger(value).value_or(0);
+        else if (upper == "NANOCOMPREQ")
+            item.NanoCompReq = ParseBooleanText(value).value_or(true);
+        else if (upper == "SKILLREQ")
+            item.SkillReq = ParseBooleanText(value).value_or(true);
     }
     return item;
 }
@@ -40,7 +50,9 @@ std::string Attribute(const char* name, const std::string& value) {
     return std::string(name) + "=\"" + XmlEscape(value) + "\"";
 }
 
-std::string BooleanText(bool value) { return value ? "True" : "False"; }
+std::string BooleanText(bool value) {
+    return value ? "True" : "False";
+}
 
 } // namespace
 
@@ -49,27 +61,28 @@ XmlReadResult ReadDefaultsFile(const std::filesystem::path& file,
                                CustomDefaults& custom) {
     return ReadXmlFile(file, XmlHandlers::ForTags([&](const std::string& element,
                                                       const XmlAttributes& attributes) {
-        const std::string upper = UpperCase(element);
-        if (upper == "SOURCES") {
-            const std::string* active = nullptr;
-            for (const auto& attribute : attributes)
-                if (UpperCase(attribute.name) == "ACTIVE") active = &attribute.value;
-            if (!active) return;
-            std::size_t start = 0;
-            while (true) {
-                const std::size_t comma = active->find(',', start);
-                onSourcePiece(active->substr(start, comma - start));
-                if (comma == std::string::npos) break;
-                start = comma + 1;
-            }
-        } else if (upper == "PERK") {
-            custom.perks.push_back(ReadCustomPerkFlaw(attributes));
-        } else if (upper == "FLAW") {
-            custom.flaws.push_back(ReadCustomPerkFlaw(attributes));
-        } else if (upper == "CYBERITEM") {
-            custom.cyberItems.push_back(ReadCustomCyberItem(attributes));
-        }
-    }));
+                           const std::string upper = UpperCase(element);
+                           if (upper == "SOURCES") {
+                               const std::string* active = nullptr;
+                               for (const auto& attribute : attributes)
+                                   if (UpperCase(attribute.name) == "ACTIVE")
+                                       active = &attribute.value;
+                               if (!active) return;
+                               std::size_t start = 0;
+                               while (true) {
+                                   const std::size_t comma = active->find(',', start);
+                                   onSourcePiece(active->substr(start, comma - start));
+                                   if (comma == std::string::npos) break;
+                                   start = comma + 1;
+                               }
+                           } else if (upper == "PERK") {
+                               custom.perks.push_back(ReadCustomPerkFlaw(attributes));
+                           } else if (upper == "FLAW") {
+                               custom.flaws.push_back(ReadCustomPerkFlaw(attributes));
+                           } else if (upper == "CYBERITEM") {
+                               custom.cyberItems.push_back(ReadCustomCyberItem(attributes));
+                           }
+                       }));
 }
 
 std::string FormatDefaults(const std::vector<std::string>& activeSources,

@@ -7,12 +7,12 @@ std::vector<std::string> ReadKnownSources(const std::filesystem::path& file,
     std::vector<std::string> sources;
     auto read = ReadXmlFile(file, XmlHandlers::ForTags([&](const std::string& element,
                                                            const XmlAttributes& attributes) {
-        if (UpperCase(element) != "SOURCE") return;
-        std::string name;
-        for (const auto& attribute : attributes)
-            if (UpperCase(attribute.name) == "NAME") name = attribute.value;
-        sources.push_back(name);
-    }));
+                                if (UpperCase(element) != "SOURCE") return;
+                                std::string name;
+                                for (const auto& attribute : attributes)
+                                    if (UpperCase(attribute.name) == "NAME") name = attribute.value;
+                                sources.push_back(name);
+                            }));
     if (result) *result = std::move(read);
     return sources;
 }
@@ -33,37 +33,38 @@ XmlReadResult GameConfiguration::ReadChoices(
     std::string currentCategory;
     return ReadXmlFile(file, XmlHandlers::ForTags([&](const std::string& element,
                                                       const XmlAttributes& attributes) {
-        std::string name;
-        for (const auto& attribute : attributes) {
-            const std::string upper = UpperCase(attribute.name);
-            if (upper == "NAME") {
-                name = attribute.value;
-            } else if (upper == "SOURCE") {
-                currentSource = attribute.value;
-            }
-        }
-        if (element == "Motivation") {
-            if (validSource(currentSource)) motivations.push_back(name);
-        } else if (element == "MoralAttitude") {
-            if (validSource(currentSource)) moralAttitudes.push_back(name);
-        } else if (element == "Trait") {
-            if (validSource(currentSource)) traits.push_back(name);
-        } else if (element == "Profession") {
-            TProfData profession;
-            for (const auto& attribute : attributes) {
-                const std::string upper = UpperCase(attribute.name);
-                ReadProfessionAttribute(profession, upper, attribute.value);
-                if (upper == "NAME") professionChoices.push_back(attribute.value);
-            }
-            professions.push_back(std::move(profession));
-        } else {
-            const std::string upper = UpperCase(element);
-            if (upper == "CATEGORY") {
-                equipmentCategories.push_back(name);
-                currentCategory = name;
-            } else if (upper == "SUBCATEGORY") {
-                equipmentSubcategories.push_back({name, currentCategory});
-            }
-        }
-    }));
+                           std::string name;
+                           for (const auto& attribute : attributes) {
+                               const std::string upper = UpperCase(attribute.name);
+                               if (upper == "NAME") {
+                                   name = attribute.value;
+                               } else if (upper == "SOURCE") {
+                                   currentSource = attribute.value;
+                               }
+                           }
+                           if (element == "Motivation") {
+                               if (validSource(currentSource)) motivations.push_back(name);
+                           } else if (element == "MoralAttitude") {
+                               if (validSource(currentSource)) moralAttitudes.push_back(name);
+                           } else if (element == "Trait") {
+                               if (validSource(currentSource)) traits.push_back(name);
+                           } else if (element == "Profession") {
+                               TProfData profession;
+                               for (const auto& attribute : attributes) {
+                                   const std::string upper = UpperCase(attribute.name);
+                                   ReadProfessionAttribute(profession, upper, attribute.value);
+                                   if (upper == "NAME")
+                                       professionChoices.push_back(attribute.value);
+                               }
+                               professions.push_back(std::move(profession));
+                           } else {
+                               const std::string upper = UpperCase(element);
+                               if (upper == "CATEGORY") {
+                                   equipmentCategories.push_back(name);
+                                   currentCategory = name;
+                               } else if (upper == "SUBCATEGORY") {
+                                   equipmentSubcategories.push_back({name, currentCategory});
+                               }
+                           }
+                       }));
 }

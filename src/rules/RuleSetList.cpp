@@ -10,10 +10,11 @@ void RuleSetList::Reset() {
 }
 
 XmlReadResult RuleSetList::ReadCatalogue(const std::filesystem::path& file) {
-    return ReadXmlFile(file, XmlHandlers::ForTags([this](const std::string& name,
-                                                         const XmlAttributes& attributes) {
-        if (UpperCase(name) == "RULESET") ReadRuleSetElement(attributes);
-    }));
+    return ReadXmlFile(file, XmlHandlers::ForTags(
+                                 [this](const std::string& name, const XmlAttributes& attributes) {
+                                     if (UpperCase(name) == "RULESET")
+                                         ReadRuleSetElement(attributes);
+                                 }));
 }
 
 void RuleSetList::ReadRuleSetElement(const XmlAttributes& attributes) {

@@ -9,7 +9,9 @@ void SourceList::Reset() {
     active_ = {"Core"};
 }
 
-void SourceList::AddKnownSource(const std::string& name) { entries_.push_back({name, name, false}); }
+void SourceList::AddKnownSource(const std::string& name) {
+    entries_.push_back({name, name, false});
+}
 
 bool SourceList::ValidSource(const std::string& name) const {
     const std::string upper = UpperCase(name);

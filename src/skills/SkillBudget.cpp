@@ -39,8 +39,8 @@ void SkillBudget::CalculateSkillPoints() {
     used += builder_.BenefitsCost();
 
     const int intelligence = hero.Score[attINT];
-    int available = (intelligence + rules.SkillPtIntMod) * rules.SkillPtMult +
-                    species.SkillPoints + rules.BonusSkillPts;
+    int available = (intelligence + rules.SkillPtIntMod) * rules.SkillPtMult + species.SkillPoints +
+                    rules.BonusSkillPts;
     available += hero.AchievementTotals.PointsEarned;
     if (hero.ProfessionIndex == kTechOpPosition) available += hero.AchievementTotals.Level - 1;
     used += builder_.LastResortPointsCost();

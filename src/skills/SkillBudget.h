@@ -21,8 +21,7 @@ public:
         bool added = false;
         Focus focus = Focus::Points;
     };
-    AdjustResult CmdAdjSkillptsClick(const std::string& pointsText,
-                                     const std::string& description);
+    AdjustResult CmdAdjSkillptsClick(const std::string& pointsText, const std::string& description);
     // A double click on the adjustment table: removes the adjustment of that row (rows from 1).
     void SgAdjSkillPtsDblClick(int row);
     // Rewrites the fixed notes.

@@ -6,7 +6,9 @@
 
 #include <string>
 
-inline bool IsBroadSkill(const TSkillItem& skill) { return skill.Name == skill.BroadSkill; }
+inline bool IsBroadSkill(const TSkillItem& skill) {
+    return skill.Name == skill.BroadSkill;
+}
 
 // The per-rank price of a catalogue entry for a profession code ("C", "DF", ...; empty when
 // no profession is chosen): one less when one of its profession letters is in the code.

@@ -55,8 +55,8 @@ void SkillPurchases::PaintAllSkills() {
         const int node = static_cast<int>(parents.size());
         parents.push_back(current);
         const int depth = current < 0 ? 0 : 1;
-        tree.push_back({std::to_string(depth),
-                        offered.Name + " [" + std::to_string(offered.Cost) + "]"});
+        tree.push_back(
+            {std::to_string(depth), offered.Name + " [" + std::to_string(offered.Cost) + "]"});
         current = node;
         if (offered.BroadSkill == previousBroadSkill && !previousBroadSkill.empty())
             current = parents[static_cast<std::size_t>(current)];
@@ -100,7 +100,8 @@ void SkillPurchases::ProcessFreeSkills() {
         }
     }
     const TSpeciesData& species = hero.CurrentSpecies;
-    const int count = std::clamp(species.FreeSkillCount, 0, static_cast<int>(species.FreeSkills.size()));
+    const int count =
+        std::clamp(species.FreeSkillCount, 0, static_cast<int>(species.FreeSkills.size()));
     for (int i = 0; i < count; ++i) {
         const std::string& name = species.FreeSkills[static_cast<std::size_t>(i)];
         for (TSkillItem& offered : hero.Skills) {

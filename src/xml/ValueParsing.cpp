@@ -22,7 +22,8 @@ std::optional<long long> ParseInteger64(std::string_view text) {
     std::string_view digits = trimmed;
     if (!digits.empty() && digits.front() == '+') {
         digits.remove_prefix(1);
-        if (!digits.empty() && (digits.front() == '-' || digits.front() == '+')) return std::nullopt;
+        if (!digits.empty() && (digits.front() == '-' || digits.front() == '+'))
+            return std::nullopt;
     }
     if (digits.empty()) return std::nullopt;
     long long value = 0;
@@ -66,7 +67,9 @@ std::optional<double> ParseDecimal(std::string_view text) {
     return value;
 }
 
-bool IsTrueText(std::string_view text) { return UpperCase(text) == "TRUE"; }
+bool IsTrueText(std::string_view text) {
+    return UpperCase(text) == "TRUE";
+}
 
 std::optional<bool> ParseBooleanText(std::string_view text) {
     const std::string upper = UpperCase(Trim(text));

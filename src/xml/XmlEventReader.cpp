@@ -12,8 +12,8 @@
 #include <iterator>
 #include <sstream>
 
-XmlHandlers XmlHandlers::ForTags(
-    std::function<void(const std::string&, const XmlAttributes&)> tagHandler) {
+XmlHandlers
+XmlHandlers::ForTags(std::function<void(const std::string&, const XmlAttributes&)> tagHandler) {
     XmlHandlers handlers;
     handlers.startTag = tagHandler;
     handlers.emptyTag = std::move(tagHandler);
@@ -32,15 +32,29 @@ std::string XmlEscape(std::string_view value) {
     out.reserve(value.size());
     for (char c : value) {
         switch (c) {
-        case '&': out += "&amp;"; break;
-        case '<': out += "&lt;"; break;
-        case '>': out += "&gt;"; break;
-        case '"': out += "&quot;"; break;
+        case '&':
+            out += "&amp;";
+            break;
+        case '<':
+            out += "&lt;";
+            break;
+        case '>':
+            out += "&gt;";
+            break;
+        case '"':
+            out += "&quot;";
+            break;
         // Line breaks and tabs survive as references; other control characters cannot be
         // carried by XML and are dropped.
-        case '\t': out += "&#9;"; break;
-        case '\n': out += "&#10;"; break;
-        case '\r': out += "&#13;"; break;
+        case '\t':
+            out += "&#9;";
+            break;
+        case '\n':
+            out += "&#10;";
+            break;
+        case '\r':
+            out += "&#13;";
+            break;
         default:
             if (static_cast<unsigned char>(c) >= 0x20) out += c;
         }
@@ -169,7 +183,8 @@ std::string NormaliseWhitespace(const std::string& text) {
 // Without entity substitution libxml2 hands an escaped "&" inside an attribute value back as
 // "&#38;"; every other reference arrives decoded.
 std::string DecodeKeptAmpersands(std::string value) {
-    for (std::size_t at = value.find("&#38;"); at != std::string::npos; at = value.find("&#38;", at + 1))
+    for (std::size_t at = value.find("&#38;"); at != std::string::npos;
+         at = value.find("&#38;", at + 1))
         value.replace(at, 5, "&");
     return value;
 }

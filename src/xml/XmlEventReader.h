@@ -33,8 +33,8 @@ struct XmlHandlers {
     std::function<void(const std::string& name)> endTag;
 
     // The usual set-up of a catalogue reader: one handler for both kinds of tag.
-    static XmlHandlers ForTags(
-        std::function<void(const std::string&, const XmlAttributes&)> tagHandler);
+    static XmlHandlers
+    ForTags(std::function<void(const std::string&, const XmlAttributes&)> tagHandler);
 };
 
 struct XmlReadResult {

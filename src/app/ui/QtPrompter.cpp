@@ -14,7 +14,9 @@ QString MessageText(const std::string& text) {
     return QString::fromStdString(text).replace(QLatin1Char('\r'), QLatin1Char('\n'));
 }
 
-QString Title() { return QString::fromUtf8(kProgramName); }
+QString Title() {
+    return QString::fromUtf8(kProgramName);
+}
 } // namespace
 
 void QtPrompter::error(const std::string& text) {
@@ -60,7 +62,8 @@ std::optional<std::filesystem::path> QtPrompter::saveFile(const FileDialogReques
                        QString::fromStdString(request.filter));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(QString::fromStdString(request.defaultExtension));
-    if (!request.initialName.empty()) dialog.selectFile(QString::fromStdString(request.initialName));
+    if (!request.initialName.empty())
+        dialog.selectFile(QString::fromStdString(request.initialName));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
     return std::filesystem::path(dialog.selectedFiles().first().toStdString());
 }

@@ -45,4 +45,6 @@ TFrmAbout::TFrmAbout(Prompter& prompter, const AppPaths& paths, QWidget* parent)
     layout->addWidget(ok, 0, Qt::AlignCenter);
 }
 
-void TFrmAbout::VersionLabelClick() { prompter_.openInViewer(paths_.InDataDir("changelog.txt")); }
+void TFrmAbout::VersionLabelClick() {
+    prompter_.openInViewer(paths_.InDataDir("changelog.txt"));
+}

@@ -7,10 +7,10 @@
 #include "app/ui/TFrmAbout.h"
 #include "app/ui/ViewWidgets.h"
 #include "files/ui/TFrmMessages.h"
+#include "gear/ui/CampaignPage.h"
 #include "hero/ui/AttributePanel.h"
 #include "hero/ui/MainPage.h"
 #include "hero/ui/NotesPage.h"
-#include "gear/ui/CampaignPage.h"
 #include "skills/ui/SkillsPage.h"
 
 #include <QAction>
@@ -44,7 +44,9 @@ TFrmMain::TFrmMain(HeroBuilder& builder, Prompter& prompter, QWidget* parent)
     resize(1000, 720);
 }
 
-TFrmMain::~TFrmMain() { builder_.SetObserver(nullptr); }
+TFrmMain::~TFrmMain() {
+    builder_.SetObserver(nullptr);
+}
 
 QAction* TFrmMain::MenuAction(const QString& objectName) const {
     return findChild<QAction*>(objectName);
@@ -63,15 +65,16 @@ void TFrmMain::BuildMenus() {
     file->setObjectName("File1");
     connect(addAction(file, "Clear1", tr("&New"), QKeySequence::New), &QAction::triggered, this,
             &TFrmMain::Clear1Click);
-    addAction(file, "LoadCareer1", tr("Load Career"));
+    // Entries whose work the program does not do yet stay greyed out until it does.
+    addAction(file, "LoadCareer1", tr("Load Career"))->setEnabled(false);
     connect(addAction(file, "OpenCharacter1", tr("&Open Character"), QKeySequence::Open),
             &QAction::triggered, this, &TFrmMain::OpenCharacterClick);
     connect(addAction(file, "Save1", tr("&Save"), QKeySequence::Save), &QAction::triggered, this,
             &TFrmMain::Save1Click);
     connect(addAction(file, "SaveAs1", tr("Save &As"), QKeySequence::SaveAs), &QAction::triggered,
             this, &TFrmMain::SaveAs1Click);
-    addAction(file, "SaveAsCareer1", tr("Save As Career"));
-    addAction(file, "Export1", tr("&Export"));
+    addAction(file, "SaveAsCareer1", tr("Save As Career"))->setEnabled(false);
+    addAction(file, "Export1", tr("&Export"))->setEnabled(false);
     file->addSeparator();
     recentMenu_ = file->addMenu(tr("&Recent Files"));
     recentMenu_->setObjectName("RecentFiles1");
@@ -79,8 +82,8 @@ void TFrmMain::BuildMenus() {
     file->addSeparator();
     // Problems met while reading a hero file are listed in the import messages window.
     builder_.Files.SetMessagesWindow([this] { ShowImportMessages(); });
-    connect(addAction(file, "Exit1", tr("E&xit"), QKeySequence(tr("Ctrl+Q"))),
-            &QAction::triggered, this, &QWidget::close);
+    connect(addAction(file, "Exit1", tr("E&xit"), QKeySequence(tr("Ctrl+Q"))), &QAction::triggered,
+            this, &QWidget::close);
 
     sourcesMenu_ = menuBar()->addMenu(tr("&Sources"));
     sourcesMenu_->setObjectName("Sources1");
@@ -89,8 +92,10 @@ void TFrmMain::BuildMenus() {
 
     QMenu* functions = menuBar()->addMenu(tr("F&unctions"));
     functions->setObjectName("Functions1");
-    addAction(functions, "GenerateStartingMoney1", tr("Generate Starting Money"));
-    addAction(functions, "AssignStartingLRP1", tr("Assign Starting Last Resort Points"));
+    addAction(functions, "GenerateStartingMoney1", tr("Generate Starting Money"))
+        ->setEnabled(false);
+    addAction(functions, "AssignStartingLRP1", tr("Assign Starting Last Resort Points"))
+        ->setEnabled(false);
 
     QAction* dieRoller = menuBar()->addAction(tr("&Die Roller"));
     dieRoller->setObjectName("DieRoller1");
@@ -98,9 +103,8 @@ void TFrmMain::BuildMenus() {
 
     QMenu* switchTo = menuBar()->addMenu(tr("S&witch to"));
     switchTo->setObjectName("SwitchTo1");
-    connect(addAction(switchTo, "Creatures1", tr("Creatures")), &QAction::triggered, this, [this] {
-        builder_.Creatures1Click();
-    });
+    connect(addAction(switchTo, "Creatures1", tr("Creatures")), &QAction::triggered, this,
+            [this] { builder_.Creatures1Click(); });
     connect(addAction(switchTo, "Robots1", tr("Robots")), &QAction::triggered, this,
             &TFrmMain::Robots1Click);
     connect(addAction(switchTo, "Ships1", tr("Ships")), &QAction::triggered, this,
@@ -125,8 +129,8 @@ void TFrmMain::BuildPages() {
     pageGroup_ = new QButtonGroup(this);
     pageGroup_->setExclusive(true);
     for (int i = 0; i < static_cast<int>(kPageCaptions.size()); ++i) {
-        const QString caption = QString::fromUtf8(kPageCaptions[i].data(),
-                                                  static_cast<int>(kPageCaptions[i].size()));
+        const QString caption =
+            QString::fromUtf8(kPageCaptions[i].data(), static_cast<int>(kPageCaptions[i].size()));
         auto* button = new QPushButton(caption, central);
         button->setObjectName("Pnl" + QString(caption).remove('/'));
         button->setCheckable(true);
@@ -174,7 +178,9 @@ void TFrmMain::ShowPage(int index) {
     pageStack_->setCurrentIndex(index);
 }
 
-int TFrmMain::CurrentPage() const { return pageStack_->currentIndex(); }
+int TFrmMain::CurrentPage() const {
+    return pageStack_->currentIndex();
+}
 
 void TFrmMain::UpdateTitle() {
     QString title = QString::fromUtf8(kProgramName);
@@ -269,7 +275,9 @@ void TFrmMain::ViewsChanged(const std::set<std::string>& names) {
     UpdateTitle();
 }
 
-void TFrmMain::Clear1Click() { builder_.Clear1Click(); }
+void TFrmMain::Clear1Click() {
+    builder_.Clear1Click();
+}
 
 void TFrmMain::About1Click() {
     if (windows_ && windows_->about) windows_->about->exec();

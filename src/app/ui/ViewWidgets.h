@@ -13,7 +13,9 @@ class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
 
-inline QString ToQt(const std::string& text) { return QString::fromStdString(text); }
+inline QString ToQt(const std::string& text) {
+    return QString::fromStdString(text);
+}
 
 void RenderLabel(QLabel* label, const LabelView& view);
 void RenderText(QLineEdit* edit, const LabelView& view);

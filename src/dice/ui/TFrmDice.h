@@ -6,5 +6,6 @@
 class TFrmDice : public ToolWindow {
     Q_OBJECT
 public:
-    explicit TFrmDice(QWidget* parent = nullptr) : ToolWindow(tr("Die Roller"), "TFrmDice", parent) {}
+    explicit TFrmDice(QWidget* parent = nullptr)
+        : ToolWindow(tr("Die Roller"), "TFrmDice", parent) {}
 };

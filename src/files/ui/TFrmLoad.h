@@ -6,5 +6,6 @@
 class TFrmLoad : public ToolWindow {
     Q_OBJECT
 public:
-    explicit TFrmLoad(QWidget* parent = nullptr) : ToolWindow(tr("Load Career Template"), "TFrmLoad", parent) {}
+    explicit TFrmLoad(QWidget* parent = nullptr)
+        : ToolWindow(tr("Load Career Template"), "TFrmLoad", parent) {}
 };

@@ -6,5 +6,6 @@
 class TFrmTmplt : public ToolWindow {
     Q_OBJECT
 public:
-    explicit TFrmTmplt(QWidget* parent = nullptr) : ToolWindow(tr("Save Career Template"), "TFrmTmplt", parent) {}
+    explicit TFrmTmplt(QWidget* parent = nullptr)
+        : ToolWindow(tr("Save Career Template"), "TFrmTmplt", parent) {}
 };

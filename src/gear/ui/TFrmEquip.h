@@ -6,5 +6,6 @@
 class TFrmEquip : public ToolWindow {
     Q_OBJECT
 public:
-    explicit TFrmEquip(QWidget* parent = nullptr) : ToolWindow(tr("Unique Equipment"), "TFrmEquip", parent) {}
+    explicit TFrmEquip(QWidget* parent = nullptr)
+        : ToolWindow(tr("Unique Equipment"), "TFrmEquip", parent) {}
 };

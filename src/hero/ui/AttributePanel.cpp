@@ -75,11 +75,10 @@ AttributePanel::AttributePanel(HeroBuilder& builder, QWidget* parent)
         spinner->setObjectName("UD" + name);
         spinner->setRange(0, 99);
         spinners_[a] = spinner;
-        connect(spinner, &QSpinBox::valueChanged, this,
-                [this, a](int value) {
-                    builder_.Attributes.SetScore(a, value);
-                    builder_.NotifyViews();
-                });
+        connect(spinner, &QSpinBox::valueChanged, this, [this, a](int value) {
+            builder_.Attributes.SetScore(a, value);
+            builder_.NotifyViews();
+        });
         grid->addWidget(bases_[a], a + 1, 1);
         grid->addWidget(totals_[a], a + 1, 2);
         grid->addWidget(spinner, a + 1, 3);

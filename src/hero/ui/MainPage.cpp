@@ -85,8 +85,8 @@ void MainPage::Render(const ViewData& views, const std::set<std::string>& change
     RenderText(EdGameMaster, views.Label("GameMaster"));
     RenderText(EdCareer, views.Label("Career"));
     const std::pair<QComboBox*, const char*> choices[] = {
-        {CmbGender, "Gender"},         {CmbSpecies, "Species"},
-        {CmbProfession, "Profession"}, {CmbMotivation, "Motivation"},
+        {CmbGender, "Gender"},          {CmbSpecies, "Species"},
+        {CmbProfession, "Profession"},  {CmbMotivation, "Motivation"},
         {CmbMorality, "MoralAttitude"}, {CmbTrait1, "Trait1"},
         {CmbTrait2, "Trait2"}};
     for (const auto& [combo, name] : choices)

@@ -6,5 +6,6 @@
 class TFrmRobot : public ToolWindow {
     Q_OBJECT
 public:
-    explicit TFrmRobot(QWidget* parent = nullptr) : ToolWindow(tr("Robot Designer"), "TFrmRobot", parent) {}
+    explicit TFrmRobot(QWidget* parent = nullptr)
+        : ToolWindow(tr("Robot Designer"), "TFrmRobot", parent) {}
 };

@@ -6,5 +6,6 @@
 class TFrmRoster : public ToolWindow {
     Q_OBJECT
 public:
-    explicit TFrmRoster(QWidget* parent = nullptr) : ToolWindow(tr("Roster"), "TFrmRoster", parent) {}
+    explicit TFrmRoster(QWidget* parent = nullptr)
+        : ToolWindow(tr("Roster"), "TFrmRoster", parent) {}
 };

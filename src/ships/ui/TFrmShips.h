@@ -6,5 +6,6 @@
 class TFrmShips : public ToolWindow {
     Q_OBJECT
 public:
-    explicit TFrmShips(QWidget* parent = nullptr) : ToolWindow(tr("Starship Designer"), "TFrmShips", parent) {}
+    explicit TFrmShips(QWidget* parent = nullptr)
+        : ToolWindow(tr("Starship Designer"), "TFrmShips", parent) {}
 };

@@ -13,8 +13,7 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
-SkillsPage::SkillsPage(HeroBuilder& builder, QWidget* parent)
-    : QWidget(parent), builder_(builder) {
+SkillsPage::SkillsPage(HeroBuilder& builder, QWidget* parent) : QWidget(parent), builder_(builder) {
     setObjectName("PageSkills");
     auto* layout = new QVBoxLayout(this);
 

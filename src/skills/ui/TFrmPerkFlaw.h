@@ -6,5 +6,6 @@
 class TFrmPerkFlaw : public ToolWindow {
     Q_OBJECT
 public:
-    explicit TFrmPerkFlaw(QWidget* parent = nullptr) : ToolWindow(tr("Perk/Flaw"), "TFrmPerkFlaw", parent) {}
+    explicit TFrmPerkFlaw(QWidget* parent = nullptr)
+        : ToolWindow(tr("Perk/Flaw"), "TFrmPerkFlaw", parent) {}
 };
