@@ -103,6 +103,18 @@ void BM_SourceToggle(benchmark::State& state) {
 }
 BENCHMARK(BM_SourceToggle)->Unit(benchmark::kMillisecond);
 
+void BM_OpenAndSaveHero(benchmark::State& state) {
+    BenchApp app;
+    const fs::path hero = fs::path(TAVORN_SOURCE_DIR) / "examples" / "aerlithi-courier.xml";
+    const fs::path copy = app.root / "hero.xml";
+    for (auto _ : state) {
+        app.builder->Files.LoadHeroFile(hero);
+        app.builder->Files.SaveHeroFile(copy);
+        app.prompter.Clear();
+    }
+}
+BENCHMARK(BM_OpenAndSaveHero)->Unit(benchmark::kMillisecond);
+
 } // namespace
 
 BENCHMARK_MAIN();
