@@ -14,10 +14,9 @@ std::string KeepIfOffered(const std::string& chosen, const std::vector<std::stri
 } // namespace
 
 void HeroBuilder::LoadConfiguration() {
-    // 1. The purchases to carry over.
+    // 1. The purchases to carry over (psionic skills join them with their subsystem).
     const std::vector<TSkillItem> keptSkills = Hero.Skills;
     const std::vector<TSkillItem> keptInstances = Hero.SkillInstances;
-    const std::vector<TSkillItem> keptPsionics = Hero.Psionics;
 
     // 2. The built-in professions, and the chosen one again when it is one of them.
     const std::string profession = Professions.ChosenName();
@@ -75,7 +74,6 @@ void HeroBuilder::LoadConfiguration() {
     // 8. Skills (and psionics), with the purchases put back by name and rank.
     Skills.PopulateSkills();
     Skills.RestorePurchases(keptSkills, keptInstances);
-    (void)keptPsionics;
 
     // 9 to 13: perks and flaws, cyberware, benefits, mutations and FX follow with their
     // subsystems.

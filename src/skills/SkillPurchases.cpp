@@ -23,8 +23,7 @@ void SkillPurchases::PopulateSkills() {
     XmlReadResult read;
     catalogue_ = ReadSkillCatalogue(builder_.paths.InDataDir("skills.xml"), &read);
     builder_.ReportReadErrors(read);
-    PaintAllSkills();
-    PaintSelectedSkills();
+    PaintAllSkills(); // paints the skill table as it ends
     if (builder_.Hero.SpeciesIndex >= 0) ProcessFreeSkills();
 }
 
