@@ -3,6 +3,7 @@
 
 #include "app/HeroBuilder.h"
 #include "app/ScriptedPrompter.h"
+#include "files/HeroFiles.h"
 
 #include <benchmark/benchmark.h>
 
@@ -19,6 +20,7 @@ struct BenchApp {
     ScriptedPrompter prompter;
     std::unique_ptr<AppPaths> paths;
     std::unique_ptr<HeroBuilder> builder;
+    std::unique_ptr<HeroFiles> files;
 
     BenchApp() {
         root =
@@ -27,9 +29,11 @@ struct BenchApp {
         fs::copy(fs::path(TAVORN_SOURCE_DIR) / "Data", root / "Data", fs::copy_options::recursive);
         paths = std::make_unique<AppPaths>(root);
         builder = std::make_unique<HeroBuilder>(prompter, *paths);
-        builder->FormCreate();
+        builder->Start();
+        files = std::make_unique<HeroFiles>(*builder);
     }
     ~BenchApp() {
+        files.reset();
         builder.reset();
         std::error_code error;
         fs::remove_all(root, error);
@@ -37,15 +41,15 @@ struct BenchApp {
 
     // A hero with a species, a profession and a score of skills, several raised.
     void BuildHero() {
-        builder->Species.CmbSpeciesChange(1);
-        builder->Professions.CmbProfessionChange(0);
+        builder->ChooseSpecies(1);
+        builder->ChooseProfession(0);
         int bought = 0;
-        for (int node = 0; node < static_cast<int>(builder->Hero.Skills.size()) && bought < 20;
+        for (int node = 0; node < static_cast<int>(builder->Hero().Skills.size()) && bought < 20;
              node += 7, ++bought) {
-            if (builder->Hero.Skills[static_cast<std::size_t>(node)].Multi) continue;
-            builder->Skills.TvSkillsDblClick(node);
-            builder->Skills.IncreaseSkillRank(
-                builder->Hero.Skills[static_cast<std::size_t>(node)].Name);
+            if (builder->Hero().Skills[static_cast<std::size_t>(node)].Multi) continue;
+            builder->Skills().BuySkill(node);
+            builder->Skills().RaiseSkillRank(
+                builder->Hero().Skills[static_cast<std::size_t>(node)].Name);
         }
         prompter.Clear();
     }
@@ -55,7 +59,7 @@ void BM_StartUp(benchmark::State& state) {
     BenchApp app;
     for (auto _ : state) {
         HeroBuilder builder(app.prompter, *app.paths);
-        benchmark::DoNotOptimize(builder.FormCreate());
+        benchmark::DoNotOptimize(builder.Start());
     }
 }
 BENCHMARK(BM_StartUp)->Unit(benchmark::kMillisecond);
@@ -66,7 +70,7 @@ void BM_AttributeChange(benchmark::State& state) {
     int score = 10;
     for (auto _ : state) {
         score = score == 10 ? 11 : 10;
-        app.builder->Attributes.SetScore(attINT, score);
+        app.builder->Attributes().SetScore(attINT, score);
     }
 }
 BENCHMARK(BM_AttributeChange)->Unit(benchmark::kMicrosecond);
@@ -76,8 +80,8 @@ void BM_RaiseAndLowerSkill(benchmark::State& state) {
     app.BuildHero();
     const int row = 2;
     for (auto _ : state) {
-        app.builder->Skills.CmdSkillUpClick(row);
-        app.builder->Skills.CmdSkillDnClick(row);
+        app.builder->Skills().RaiseRowRank(row);
+        app.builder->Skills().LowerRowRank(row);
     }
 }
 BENCHMARK(BM_RaiseAndLowerSkill)->Unit(benchmark::kMicrosecond);
@@ -88,7 +92,7 @@ void BM_ProfessionChange(benchmark::State& state) {
     int profession = 0;
     for (auto _ : state) {
         profession = profession == 0 ? 5 : 0;
-        app.builder->Professions.CmbProfessionChange(profession);
+        app.builder->ChooseProfession(profession);
     }
 }
 BENCHMARK(BM_ProfessionChange)->Unit(benchmark::kMicrosecond);
@@ -97,7 +101,7 @@ void BM_SourceToggle(benchmark::State& state) {
     BenchApp app;
     app.BuildHero();
     for (auto _ : state) {
-        app.builder->Rules.SourceClick(1); // the answer to "Make this the default?" is No
+        app.builder->ToggleSource(1); // the answer to "Make this the default?" is No
         app.prompter.Clear();
     }
 }
@@ -108,8 +112,8 @@ void BM_OpenAndSaveHero(benchmark::State& state) {
     const fs::path hero = fs::path(TAVORN_SOURCE_DIR) / "examples" / "aerlithi-courier.xml";
     const fs::path copy = app.root / "hero.xml";
     for (auto _ : state) {
-        app.builder->Files.LoadHeroFile(hero);
-        app.builder->Files.SaveHeroFile(copy);
+        app.files->LoadHeroFile(hero);
+        app.files->SaveHeroFile(copy);
         app.prompter.Clear();
     }
 }

@@ -13,68 +13,64 @@ std::string KeepIfOffered(const std::string& chosen, const std::vector<std::stri
 }
 } // namespace
 
-void HeroBuilder::LoadConfiguration() {
+void HeroBuilder::ReloadCatalogues() {
+    HeroDocument::Operation operation(document_);
+    THero& hero = document_.Hero;
+    document_.Touch(Aspect::Sources);
+
     // 1. The purchases to carry over (psionic skills join them with their subsystem).
-    const std::vector<TSkillItem> keptSkills = Hero.Skills;
-    const std::vector<TSkillItem> keptInstances = Hero.SkillInstances;
+    const std::vector<TSkillItem> keptSkills = hero.Skills;
+    const std::vector<TSkillItem> keptInstances = hero.SkillInstances;
 
     // 2. The built-in professions, and the chosen one again when it is one of them.
-    const std::string profession = Professions.ChosenName();
-    const std::string specialization = Professions.ChosenSpecialization();
-    Professions.ResetToBuiltIns();
-    Hero.ProfessionIndex = -1;
-    const bool builtInChosen = !profession.empty() && Professions.ChooseByName(profession);
+    const std::string profession = professions_.ChosenName();
+    const std::string specialization = professions_.ChosenSpecialization();
+    professions_.ResetToBuiltIns();
+    hero.ProfessionIndex = -1;
+    const int builtIn = profession.empty() ? -1 : professions_.IndexOf(profession);
+    if (builtIn >= 0) ChooseProfession(builtIn);
 
     // 3. The identity choices to put back; the equipment categories start empty.
-    const std::string motivation = Hero.Motivation;
-    const std::string moralAttitude = Hero.MoralAttitude;
-    const std::string trait1 = Hero.Trait1;
-    const std::string trait2 = Hero.Trait2;
-    Rules.config.ClearChoices();
+    const std::string motivation = hero.Motivation;
+    const std::string moralAttitude = hero.MoralAttitude;
+    const std::string trait1 = hero.Trait1;
+    const std::string trait2 = hero.Trait2;
+    rules_.config.ClearChoices();
 
     // 4. The second pass over config.xml.
-    const std::size_t firstCatalogueProfession = Professions.list.size();
-    ReportReadErrors(Rules.config.ReadChoices(
-        paths.InDataDir("config.xml"),
-        [this](const std::string& source) { return Rules.ValidSource(source); }, Professions.list,
-        Professions.choices));
+    const std::size_t firstCatalogueProfession = professions_.list.size();
+    document_.ReportReadErrors(rules_.config.ReadChoices(
+        document_.paths.InDataDir("config.xml"),
+        [this](const std::string& source) { return rules_.ValidSource(source); }, professions_.list,
+        professions_.choices));
     // A profession of the catalogue is chosen again too, once the catalogue has offered it.
-    if (!profession.empty() && !builtInChosen)
-        Professions.ChooseByName(profession, firstCatalogueProfession);
+    if (!profession.empty() && builtIn < 0) {
+        const int fromCatalogue = professions_.IndexOf(profession, firstCatalogueProfession);
+        if (fromCatalogue >= 0) ChooseProfession(fromCatalogue);
+    }
     // Choosing the profession again empties its specialization; the person's choice stays.
-    Professions.ChooseSpecializationByName(specialization);
-    Professions.PaintChoices();
+    professions_.ChooseSpecializationByName(specialization);
 
     // 5. The identity choices, where still offered.
-    Hero.Motivation = KeepIfOffered(motivation, Rules.config.motivations);
-    Hero.MoralAttitude = KeepIfOffered(moralAttitude, Rules.config.moralAttitudes);
-    Hero.Trait1 = KeepIfOffered(trait1, Rules.config.traits);
-    Hero.Trait2 = KeepIfOffered(trait2, Rules.config.traits);
-    PaintIdentity();
+    const GameConfiguration& config = rules_.config;
+    hero.Motivation = KeepIfOffered(motivation, config.motivations);
+    hero.MoralAttitude = KeepIfOffered(moralAttitude, config.moralAttitudes);
+    hero.Trait1 = KeepIfOffered(trait1, config.traits);
+    hero.Trait2 = KeepIfOffered(trait2, config.traits);
 
     // 6. The species list, and the chosen species again.
-    const std::string species = Species.ChosenName();
-    Species.ScanNames();
-    const auto& names = Species.List();
-    const auto found = std::find(names.begin(), names.end(), species);
-    if (!species.empty() && found != names.end()) {
-        Species.CmbSpeciesChange(static_cast<int>(found - names.begin()));
-    } else if (Hero.SpeciesIndex >= 0) {
-        Species.DropSpecies();
-    }
-    Species.PaintChoices();
+    const std::string species = species_.ChosenName();
+    species_.LoadNames();
+    const int speciesIndex = species.empty() ? -1 : species_.IndexOf(species);
+    if (speciesIndex >= 0)
+        ChooseSpecies(speciesIndex);
+    else if (hero.SpeciesIndex >= 0)
+        species_.Drop();
 
-    // 7. Derived scores.
-    Attributes.SetActionScore();
-    Attributes.SetActionCount();
-    Attributes.SetLastResort();
-    Attributes.SetMovement();
-    Attributes.SetDurability();
+    // 7. Skills (and psionics), with the purchases put back by name and rank.
+    skills_.LoadSkills();
+    skills_.RestorePurchases(keptSkills, keptInstances);
 
-    // 8. Skills (and psionics), with the purchases put back by name and rank.
-    Skills.PopulateSkills();
-    Skills.RestorePurchases(keptSkills, keptInstances);
-
-    // 9 to 13: perks and flaws, cyberware, benefits, mutations and FX follow with their
+    // 8 to 12: perks and flaws, cyberware, benefits, mutations and FX follow with their
     // subsystems.
 }

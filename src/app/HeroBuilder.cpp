@@ -1,5 +1,8 @@
 #include "app/HeroBuilder.h"
 
+#include "app/Pages.h"
+#include "gear/GearViews.h"
+
 #include <system_error>
 
 namespace fs = std::filesystem;
@@ -7,237 +10,138 @@ namespace fs = std::filesystem;
 namespace {
 constexpr const char* kNotYetEnabled = "Not yet enabled..\rCheck back in a future version";
 constexpr const char* kConfigMissing = "Configuration Data File not found.\rAborting!";
+constexpr const char* kClearSkillList =
+    "Clear skill list?\r\"No\" means keep all skills and recalculate costs";
 } // namespace
 
-HeroBuilder::HeroBuilder(Prompter& prompter_, const AppPaths& paths_)
-    : prompter(prompter_), paths(paths_), logs(paths_, prompter_), Rules(*this), Attributes(*this),
-      Species(*this), Professions(*this), Skills(*this), Budget(*this), Files(*this) {}
-
-void HeroBuilder::SetChanged(bool changed) {
-    Changed = changed;
-    Views.Touch("Changed");
+HeroBuilder::HeroBuilder(Prompter& prompter, const AppPaths& paths)
+    : document_(prompter, paths), rules_(document_), identity_(document_, rules_),
+      species_(document_, rules_), professions_(document_, rules_),
+      attributes_(document_, rules_, professions_), skills_(document_, rules_, professions_),
+      budget_(document_, rules_, professions_) {
+    document_.SetSettle([this](const AspectSet& touched) { Settle(touched); });
 }
 
-void HeroBuilder::NotifyViews() {
-    auto names = Views.TakeChanged();
-    if (observer_ && !names.empty()) observer_->ViewsChanged(names);
+void HeroBuilder::Settle(const AspectSet& touched) {
+    using enum Aspect;
+    // 1. Limits: a new species, profession or rule set may leave scores outside them.
+    if (touched.Any({Species, Profession, Rules, Sources})) attributes_.ApplyLimits();
+    // 2. The attribute panel: limits, scores and every derived score.
+    if (touched.Any({Attributes, Species, Profession, Rules, Sources})) attributes_.PaintScores();
+    // 3. The tables that spend skill points (their scores follow the attributes).
+    if (touched.Any({Skills, Attributes, Species, Profession, Rules, Sources}))
+        skills_.PaintSelectedSkills();
+    // 4. The budget, read from those tables and the INT resistance modifier.
+    if (touched.Any({Skills, Attributes, Species, Profession, Rules, Sources, Budget}))
+        budget_.CalculateSkillPoints();
+    if (touched.Any({Budget})) budget_.PaintAdjustments();
+    // 5. The fixed notes on the rules, the species and the profession.
+    if (touched.Any({Rules, Species, Profession, Sources})) budget_.PaintFixedNotes();
+    // 6. The choices and the identity.
+    if (touched.Any({Identity, Rules, Sources})) identity_.Paint();
+    if (touched.Any({Species, Sources})) species_.PaintChoices();
+    if (touched.Any({Profession, Sources})) professions_.PaintChoices();
 }
 
-void HeroBuilder::ReportReadErrors(const XmlReadResult& result) {
-    // A catalogue that is not there holds no entries; that is not reported.
-    if (!result.opened) return;
-    for (const XmlError& error : result.errors)
-        logs.Log("XML: " + error.file + ":" + std::to_string(error.line) + ": " + error.message);
-}
-
-bool HeroBuilder::FormCreate() {
-    Ready = false;
-    SetChanged(false);
-    logs.DebugLog(-2, "Initialized");
-    CurrentRuleSetName = "Core";
-    Views.SetLabel("Page", "Main");
-    logs.RestartMainLog();
+bool HeroBuilder::Start() {
+    HeroDocument::Operation operation(document_);
+    document_.SetReady(false);
+    document_.SetChanged(false);
+    document_.logs.DebugLog(-2, "Initialized");
+    document_.Views.SetLabel(kPageLabel, "Main");
+    document_.logs.RestartMainLog();
 
     std::error_code error;
-    if (!fs::exists(paths.InDataDir("config.xml"), error)) {
-        prompter.error(kConfigMissing);
+    if (!fs::exists(document_.paths.InDataDir("config.xml"), error)) {
+        document_.prompter.error(kConfigMissing);
         return false;
     }
 
-    Rules.StartUp();
-    CurrentRuleSetName = Rules.ruleSets.CurrentName();
-    Views.SetLabel("HouseRule", kHouseRuleNone);
-    LoadConfiguration();
+    rules_.StartUp();
+    document_.Views.SetLabel(kHouseRuleLabel, kHouseRuleNone);
+    ReloadCatalogues();
 
-    Views.SetTable("AvailableEquipment", {{"Equipment", "Mass", "Cost", "PL", "Avail", "Source"}});
-    Views.SetTable("CarriedEquipment",
+    ViewData& views = document_.Views;
+    views.SetTable(kAvailableEquipmentTable,
+                   {{"Equipment", "Mass", "Cost", "PL", "Avail", "Source"}});
+    views.SetTable(kCarriedEquipmentTable,
                    {{"Equipment", "Qty", "Mass", "Cost", "Ext Mass", "Ext Cost"}});
-    Views.SetTable("Weapons", {{"Weapon", "Score", "Die", "Type", "Range", "Damage"}});
-    Views.SetTable("Armor", {{"Armor", "Score", "Die", "Type", "Effect", "AP", "Hide"}});
-    Views.SetTable("Accounts", {{"Amt", "Account Name"}});
-    Views.SetTable("AccountDetail", {{"Amt", "Description"}});
+    views.SetTable(kWeaponsTable, {{"Weapon", "Score", "Die", "Type", "Range", "Damage"}});
+    views.SetTable(kArmorTable, {{"Armor", "Score", "Die", "Type", "Effect", "AP", "Hide"}});
+    views.SetTable(kAccountsTable, {{"Amt", "Account Name"}});
+    views.SetTable(kAccountDetailTable, {{"Amt", "Description"}});
 
     // The hero starts cleared: every view shows the cleared state.
-    FormClear();
-    Ready = true;
-    NotifyViews();
+    ClearHero();
+    document_.SetReady(true);
     return true;
 }
 
-void HeroBuilder::OpenStartupHero(const std::string& argument) {
-    CommandLineHero = argument;
-    if (argument.empty()) return;
-    Files.OpenStartupHero(argument);
+void HeroBuilder::MarkChanged() {
+    HeroDocument::Operation operation(document_);
+    document_.SetChanged(true);
 }
 
-void HeroBuilder::DataChanged() {
-    SetChanged(true);
-    NotifyViews();
+void HeroBuilder::NewHero() {
+    HeroDocument::Operation operation(document_);
+    ClearHero();
+    rules_.ApplyDefaults();
+    document_.Views.SetLabel(kPageLabel, "Main");
 }
 
-void HeroBuilder::OfferToSave() {
-    if (Changed && prompter.confirm("Save Changes?")) Save();
+void HeroBuilder::ReportNotYetEnabled() {
+    document_.prompter.plain(kNotYetEnabled);
 }
 
-bool HeroBuilder::Save() {
-    return Files.Save();
-}
-
-void HeroBuilder::Clear1Click() {
-    OfferToSave();
-    FormClear();
-    Rules.SetDefaultSources();
-    Views.Touch("Sources");
-    Views.SetLabel("Page", "Main");
-    NotifyViews();
-}
-
-void HeroBuilder::FormClose() {
-    OfferToSave();
-}
-
-void HeroBuilder::Creatures1Click() {
-    prompter.plain(kNotYetEnabled);
-}
-
-void HeroBuilder::Ships1Click() {
-    prompter.plain(kNotYetEnabled);
-}
-
-void HeroBuilder::RuleSetChanged() {
-    Attributes.SetAttribLevels();
-    CalculateSkillPoints();
-    // The FX page follows with the FX subsystem.
-    PaintFixedNotes();
-    Attributes.UpdateCost();
-    Views.SetLabel("Ruleset", CurrentRuleSetName);
-    NotifyViews();
-}
-
-void HeroBuilder::SetCustomCyberItems(std::vector<TCyberTech> items) {
-    std::erase_if(cyberCatalogue_,
-                  [](const TCyberTech& item) { return UpperCase(item.Source) == "CUSTOM"; });
-    for (auto& item : items)
-        cyberCatalogue_.push_back(std::move(item));
-}
-
-// --- identity ----------------------------------------------------------------------------
-
-void HeroBuilder::SetIdentityText(IdentityField field, const std::string& text) {
-    switch (field) {
-    case IdentityField::HeroName:
-        Hero.HeroName = text;
-        break;
-    case IdentityField::Player:
-        Hero.Player = text;
-        break;
-    case IdentityField::GameMaster:
-        Hero.GameMaster = text;
-        break;
-    case IdentityField::Career:
-        Hero.Career = text;
-        break;
-    case IdentityField::FreeNotes:
-        Hero.FreeNotes = text;
-        break;
-    }
-    PaintIdentity();
-    DataChanged();
-}
-
-void HeroBuilder::ChooseIdentity(IdentityChoice choice, int index) {
-    auto pick = [index](const std::vector<std::string>& items) {
-        return index >= 0 && index < static_cast<int>(items.size())
-                   ? items[static_cast<std::size_t>(index)]
-                   : std::string();
-    };
-    const GameConfiguration& config = Rules.config;
-    switch (choice) {
-    case IdentityChoice::Gender:
-        Hero.Gender = pick(kGenderChoices);
-        break;
-    case IdentityChoice::Motivation:
-        Hero.Motivation = pick(config.motivations);
-        break;
-    case IdentityChoice::MoralAttitude:
-        Hero.MoralAttitude = pick(config.moralAttitudes);
-        break;
-    case IdentityChoice::Trait1:
-        Hero.Trait1 = pick(config.traits);
-        break;
-    case IdentityChoice::Trait2:
-        Hero.Trait2 = pick(config.traits);
-        break;
-    }
-    PaintIdentity();
-    DataChanged();
-}
-
-void HeroBuilder::PaintIdentity() {
-    Views.SetLabel("HeroName", Hero.HeroName);
-    Views.SetLabel("PlayerName", Hero.Player);
-    Views.SetLabel("GameMaster", Hero.GameMaster);
-    Views.SetLabel("Career", Hero.Career);
-    Views.SetLabel("FileName", Hero.FileName);
-    Views.SetLabel("FreeNotes", Hero.FreeNotes);
-    Views.SetLabel("Ruleset", CurrentRuleSetName);
-    auto choice = [this](const char* name, const std::vector<std::string>& items,
-                         const std::string& chosen) {
-        ChoiceView view;
-        view.items = items;
-        if (!chosen.empty()) {
-            for (std::size_t i = 0; i < items.size(); ++i)
-                if (items[i] == chosen) view.index = static_cast<int>(i);
+void HeroBuilder::ToggleSource(std::size_t entryIndex) {
+    bool reloaded = false;
+    {
+        HeroDocument::Operation operation(document_);
+        if (rules_.ToggleSource(entryIndex) && document_.Ready()) {
+            ReloadCatalogues();
+            reloaded = true;
         }
-        Views.SetChoice(name, std::move(view));
-        Views.SetLabel(name, chosen);
-    };
-    const GameConfiguration& config = Rules.config;
-    choice("Gender", kGenderChoices, Hero.Gender);
-    choice("Motivation", config.motivations, Hero.Motivation);
-    choice("MoralAttitude", config.moralAttitudes, Hero.MoralAttitude);
-    choice("Trait1", config.traits, Hero.Trait1);
-    choice("Trait2", config.traits, Hero.Trait2);
+    }
+    // The page shows the new catalogues while the question is asked.
+    if (reloaded && document_.prompter.confirm("Make this the default?")) rules_.SaveDefaults();
 }
 
-// --- what later subsystems provide ---------------------------------------------------------
-
-int HeroBuilder::SkillTableRowCount() const {
-    const std::size_t rows = Views.Table("Skills").size();
-    return rows > 1 ? static_cast<int>(rows) - 1 : 0;
+void HeroBuilder::ChooseRuleSet(std::size_t entryIndex) {
+    HeroDocument::Operation operation(document_);
+    if (rules_.ChooseRuleSet(entryIndex)) document_.Touch(Aspect::Rules);
 }
 
-void HeroBuilder::ClearSkills() {
-    Skills.ClearSkills();
+void HeroBuilder::SetRuleSet(const std::string& name) {
+    HeroDocument::Operation operation(document_);
+    if (rules_.SetRuleSet(name)) document_.Touch(Aspect::Rules);
 }
-void HeroBuilder::GrantFreeSkills() {
-    Skills.ProcessFreeSkills();
+
+void HeroBuilder::ChooseSpecies(int index) {
+    HeroDocument::Operation operation(document_);
+    document_.SetChanged(true);
+    if (!document_.Loading() && skills_.TableRowCount() >= 2 &&
+        document_.prompter.confirm(kClearSkillList))
+        skills_.ClearSkills();
+    species_.Choose(index);
+    skills_.GrantFreeSkills();
 }
-void HeroBuilder::RebuildSkillLists() {
-    Skills.PaintAllSkills();
+
+void HeroBuilder::ChooseProfession(int index) {
+    HeroDocument::Operation operation(document_);
+    professions_.Choose(index);
+    // The prices follow the profession; the purchases stay.
+    skills_.OfferSkills();
+    if (document_.Hero.SpeciesIndex >= 0) skills_.GrantFreeSkills();
 }
-void HeroBuilder::PaintSelectedSkills() {
-    Skills.PaintSelectedSkills();
+
+void HeroBuilder::ChooseSpecialization(int index) {
+    professions_.ChooseSpecialization(index);
 }
-void HeroBuilder::PaintSelectedPsionics() {}
-void HeroBuilder::PaintFixedNotes() {
-    Budget.PaintNotes();
+
+void HeroBuilder::SetPrimitive(bool reduced) {
+    species_.SetPrimitive(reduced);
 }
-void HeroBuilder::CalculateSkillPoints() {
-    Budget.CalculateSkillPoints();
-}
-void HeroBuilder::PaintCombat() {}
-void HeroBuilder::SetCyberTolerance() {}
-int HeroBuilder::PerkFlawAdjustment() const {
-    return 0;
-}
-int HeroBuilder::BenefitsCost() const {
-    return 0;
-}
-int HeroBuilder::LastResortPointsCost() const {
-    return 0;
-}
-void HeroBuilder::RebuildProfessionDependents() {
-    PaintFixedNotes();
-    CalculateSkillPoints();
+
+void HeroBuilder::SetCyberSkill(bool taken) {
+    species_.SetCyberSkill(taken);
 }

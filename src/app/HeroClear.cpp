@@ -1,107 +1,82 @@
 // Clearing the hero back to its initial state, step by step in the program's order.
 
 #include "app/HeroBuilder.h"
+#include "gear/GearViews.h"
 
-void HeroBuilder::FormClear() {
+void HeroBuilder::ClearHero() {
+    HeroDocument::Operation operation(document_);
+    THero& hero = document_.Hero;
     // 1. Identity, species and choices.
-    Hero.FileName.clear();
-    Hero.HeroName.clear();
-    Hero.GameMaster.clear();
-    Hero.Player.clear();
-    Hero.SpeciesIndex = -1;
-    Hero.CurrentSpecies = TSpeciesData{};
-    Hero.Gender.clear();
-    Hero.ProfessionIndex = -1;
-    Hero.Motivation.clear();
-    Hero.MoralAttitude.clear();
-    Hero.Trait1.clear();
-    Hero.Trait2.clear();
-    Hero.Career.clear();
+    hero.FileName.clear();
+    hero.HeroName.clear();
+    hero.GameMaster.clear();
+    hero.Player.clear();
+    hero.SpeciesIndex = -1;
+    hero.CurrentSpecies = TSpeciesData{};
+    hero.Gender.clear();
+    hero.ProfessionIndex = -1;
+    hero.Motivation.clear();
+    hero.MoralAttitude.clear();
+    hero.Trait1.clear();
+    hero.Trait2.clear();
+    hero.Career.clear();
 
-    // 2. No profession minimums, and the limits that follow.
-    Hero.ProfessionMinimums.fill(0);
-    Attributes.SetAttribLevels();
-
-    // 3. Every score back to 10.
-    for (int attribute = 0; attribute < kAttributeCount; ++attribute) {
-        Hero.Score[static_cast<std::size_t>(attribute)] = 10;
-        Attributes.AttributeChanged(attribute);
-    }
+    // 2. No profession minimums; 3. every score back to 10.
+    hero.ProfessionMinimums.fill(0);
+    hero.Score.fill(10);
 
     // 4. Wealth markers and notes.
-    Hero.FilthyRich = false;
-    Hero.DirtPoor = false;
-    Hero.FreeNotes.clear();
+    hero.FilthyRich = false;
+    hero.DirtPoor = false;
+    hero.FreeNotes.clear();
 
     // 5. Purchases of skills, psionics and FX; perk and flaw ticks.
-    Hero.CashedOutSkills.clear();
+    hero.CashedOutSkills.clear();
     // Instances go with their skills: a skill bought again starts without old details.
-    Skills.ClearSkills();
-    for (auto& psionic : Hero.Psionics)
+    skills_.ClearSkills();
+    for (auto& psionic : hero.Psionics)
         psionic.Selected = false;
-    for (auto& fx : Hero.FXSkills)
+    for (auto& fx : hero.FXSkills)
         fx.Selected = false;
-    Hero.FXSpecialization.clear();
-    for (auto& perk : Hero.Perks)
+    hero.FXSpecialization.clear();
+    for (auto& perk : hero.Perks)
         perk.Selected = false;
-    for (auto& flaw : Hero.Flaws)
+    for (auto& flaw : hero.Flaws)
         flaw.Selected = false;
 
     // 6. Cyberware.
-    Hero.CyberSkill = false;
-    Hero.Cyberware.clear();
-    SetCyberTolerance();
+    hero.CyberSkill = false;
+    hero.Cyberware.clear();
 
-    // 7. Derived scores and skill points.
-    Attributes.SetLastResort();
-    Attributes.SetActionScore();
-    Attributes.SetActionCount();
-    Attributes.SetMovement();
-    Attributes.SetDurability();
-    CalculateSkillPoints();
+    // 7. Equipment, and the profession change with no profession.
+    hero.Equipment.clear();
+    ChooseProfession(-1);
 
-    // 8. Equipment, and the profession change with no profession.
-    Hero.Equipment.clear();
-    PaintCombat();
-    Professions.CmbProfessionChange(-1);
+    // 8. Bonus totals.
+    hero.BenefitTotals = TBenefit{};
+    hero.MutationTotals = TMutation{};
+    hero.FXTotals = TFXBenefit{};
 
-    // 9. Bonus totals.
-    Hero.BenefitTotals = TBenefit{};
-    Hero.MutationTotals = TMutation{};
-    Hero.FXTotals = TFXBenefit{};
+    // 9. Achievements and benefits.
+    hero.AchievementEntries.clear();
+    hero.Benefits.clear();
+    hero.AchievementTotals = TAchievementTotals{};
+    ViewData& views = document_.Views;
+    views.SetLabel(kBenefitsPurchasedLabel, "");
+    views.SetLabel(kPointsEarnedLabel, "0");
+    views.SetLabel(kPointsNeededLabel, "6");
+    views.SetLabel(kPointsAvailableLabel, "0");
+    views.SetLabel(kLevelLabel, "1");
 
-    // 10. Achievements and benefits.
-    Hero.AchievementEntries.clear();
-    Hero.Benefits.clear();
-    Hero.AchievementTotals = TAchievementTotals{};
-    Views.SetLabel("BenefitsPurchased", "");
-    Views.SetLabel("PointsEarned", "0");
-    Views.SetLabel("PointsNeeded", "6");
-    Views.SetLabel("PointsAvailable", "0");
-    Views.SetLabel("Level", "1");
+    // 10. Mutations, wealth accounts, last resort points, skill point adjustments.
+    hero.Advantages.clear();
+    hero.Drawbacks.clear();
+    hero.Accounts.clear();
+    views.SetLabel(kAccountLabel, "-");
+    hero.LastResortEntries.clear();
+    hero.CurrentLastResortPoints.clear();
+    hero.SkillPointAdjustments.clear();
 
-    // 11. Mutations.
-    Hero.Advantages.clear();
-    Hero.Drawbacks.clear();
-
-    // 12. Wealth accounts.
-    Hero.Accounts.clear();
-    Views.SetLabel("Account", "-");
-
-    // 13. Last resort points.
-    Attributes.SetLastResort();
-    Hero.LastResortEntries.clear();
-    Hero.CurrentLastResortPoints.clear();
-
-    // 14. Skill point adjustments.
-    Hero.SkillPointAdjustments.clear();
-    Budget.PaintAdjustments();
-    Budget.CalculateSkillPoints();
-    Budget.PaintNotes();
-
-    PaintIdentity();
-    Species.PaintChoices();
-
-    // 15.
-    SetChanged(false);
+    document_.TouchAll();
+    document_.SetChanged(false);
 }

@@ -1,6 +1,7 @@
 #include "cli/ViewsJson.h"
 
 #include "app/HeroBuilder.h"
+#include "files/HeroFiles.h"
 
 namespace {
 
@@ -19,8 +20,8 @@ nlohmann::json NoteLines(const std::string& text) {
 
 } // namespace
 
-nlohmann::json ViewsAsJson(const HeroBuilder& builder) {
-    const ViewData& views = builder.Views;
+nlohmann::json ViewsAsJson(const HeroBuilder& builder, const HeroFiles& files) {
+    const ViewData& views = builder.Views();
     nlohmann::json labels = nlohmann::json::object();
     for (const auto& [name, label] : views.Labels())
         labels[name] = label.text;
@@ -32,7 +33,7 @@ nlohmann::json ViewsAsJson(const HeroBuilder& builder) {
             table.push_back(row);
         tables[name] = std::move(table);
     }
-    if (!tables.contains("FreeNotes")) tables["FreeNotes"] = NoteLines(builder.Hero.FreeNotes);
+    if (!tables.contains("FreeNotes")) tables["FreeNotes"] = NoteLines(builder.Hero().FreeNotes);
 
     nlohmann::json checks = nlohmann::json::object();
     for (const auto& [name, check] : views.Checks())
@@ -42,6 +43,6 @@ nlohmann::json ViewsAsJson(const HeroBuilder& builder) {
     result["labels"] = std::move(labels);
     result["tables"] = std::move(tables);
     result["checks"] = std::move(checks);
-    result["importErrors"] = builder.Files.ImportErrors();
+    result["importErrors"] = files.ImportErrors();
     return result;
 }

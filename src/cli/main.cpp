@@ -11,6 +11,7 @@
 #include "app/Paths.h"
 #include "app/ScriptedPrompter.h"
 #include "cli/ViewsJson.h"
+#include "files/HeroFiles.h"
 
 #include <filesystem>
 #include <iostream>
@@ -73,11 +74,12 @@ void PrintMessages(ScriptedPrompter& prompter) {
 // The program started on its folder, as the hero builder starts, without a window.
 class Session {
 public:
-    explicit Session(const fs::path& appDir) : paths_(appDir), builder_(prompter_, paths_) {}
+    explicit Session(const fs::path& appDir)
+        : paths_(appDir), builder_(prompter_, paths_), files_(builder_) {}
 
     // False (with a message) when the folder holds no game configuration.
     bool Start() {
-        if (!builder_.FormCreate()) {
+        if (!builder_.Start()) {
             std::cerr << "tavorn-cli: no game configuration (Data/config.xml) in "
                       << paths_.AppDir().string() << "\n";
             return false;
@@ -93,7 +95,7 @@ public:
             std::cerr << "tavorn-cli: " << hero.string() << " does not exist\n";
             return false;
         }
-        if (!builder_.Files.OpenPath(hero)) {
+        if (!files_.OpenPath(hero)) {
             PrintMessages(prompter_);
             std::cerr << "tavorn-cli: " << hero.string() << " could not be read\n";
             return false;
@@ -103,11 +105,13 @@ public:
     }
 
     HeroBuilder& Builder() { return builder_; }
+    HeroFiles& Files() { return files_; }
 
 private:
     ScriptedPrompter prompter_; // never blocks: every question is answered No
     AppPaths paths_;
     HeroBuilder builder_;
+    HeroFiles files_;
 };
 
 } // namespace
@@ -124,7 +128,7 @@ int main(int argc, char* argv[]) {
         Session session(appDir);
         if (!session.Start() || !session.Open(arguments->files[0])) return kFailure;
         const fs::path out = arguments->files[1];
-        if (!session.Builder().Files.SaveHeroFile(out)) {
+        if (!session.Files().SaveHeroFile(out)) {
             std::cerr << "tavorn-cli: could not write " << out.string() << "\n";
             return kFailure;
         }
@@ -138,9 +142,9 @@ int main(int argc, char* argv[]) {
     for (const std::string& file : arguments->files) {
         Session session(appDir);
         if (!session.Start() || !session.Open(file)) return kFailure;
-        const HeroFiles& files = session.Builder().Files;
+        const HeroFiles& files = session.Files();
         if (arguments->command == "show") {
-            nlohmann::json views = ViewsAsJson(session.Builder());
+            nlohmann::json views = ViewsAsJson(session.Builder(), files);
             views["file"] = file;
             shown.push_back(std::move(views));
         } else {

@@ -1,7 +1,14 @@
 #include "files/HeroFileReader.h"
 
-#include "app/HeroBuilder.h"
+#include "app/HeroOperations.h"
 #include "files/ImportMessages.h"
+#include "hero/AttributeScores.h"
+#include "hero/HeroIdentity.h"
+#include "hero/ProfessionChoice.h"
+#include "hero/SpeciesChoice.h"
+#include "rules/RulesConfiguration.h"
+#include "skills/SkillBudget.h"
+#include "skills/SkillPurchases.h"
 #include "xml/ValueParsing.h"
 
 #include <algorithm>
@@ -38,7 +45,7 @@ constexpr int kHighestLevel = 99;
 
 } // namespace
 
-HeroFileReader::HeroFileReader(HeroBuilder& builder, ImportMessages& messages)
+HeroFileReader::HeroFileReader(HeroOperations& builder, ImportMessages& messages)
     : builder_(builder), messages_(messages) {
     RegisterEnvelope();
     RegisterSkills();
@@ -82,7 +89,6 @@ void HeroFileReader::RegisterSkillPointAdjustments() {
 
 XmlReadResult HeroFileReader::Read(std::string_view text, const std::string& fileName) {
     primitiveSeen_ = false;
-    readyAtStart_ = builder_.Ready;
     freeNotes_.clear();
 
     XmlHandlers handlers;
@@ -105,8 +111,8 @@ XmlReadResult HeroFileReader::Read(std::string_view text, const std::string& fil
         std::string notes;
         for (std::size_t i = 0; i < freeNotes_.size(); ++i)
             notes += (i ? "\n" : "") + freeNotes_[i];
-        builder_.Hero.FreeNotes = std::move(notes);
-        builder_.PaintIdentity();
+        builder_.Document().Hero.FreeNotes = std::move(notes);
+        builder_.Document().Touch(Aspect::Identity);
     }
     return result;
 }
@@ -157,49 +163,48 @@ void HeroFileReader::OnContent(const std::string& text) {
 // --- the envelope -------------------------------------------------------------------------
 
 void HeroFileReader::SourcesElement(const XmlAttributes&) {
-    sourcesBefore_ = builder_.Rules.sources.Active();
-    builder_.Rules.ClearSources();
+    sourcesBefore_ = builder_.Rules().sources.Active();
+    builder_.Rules().ClearSources();
 }
 
 void HeroFileReader::SourceElement(const XmlAttributes& attributes) {
-    RulesConfiguration& rules = builder_.Rules;
+    RulesConfiguration& rules = builder_.Rules();
     for (const XmlAttribute& attribute : attributes) {
         if (attribute.name != "Name") continue;
         if (attribute.value == "Core" || rules.ValidSource(attribute.value)) continue;
         if (!sourcesBefore_) sourcesBefore_ = rules.sources.Active();
         rules.ActivateSource(attribute.value);
-        builder_.Ready = readyAtStart_;
     }
 }
 
 void HeroFileReader::FinishSources() {
     if (!sourcesBefore_) return;
-    const bool changed = *sourcesBefore_ != builder_.Rules.sources.Active();
+    const bool changed = *sourcesBefore_ != builder_.Rules().sources.Active();
     sourcesBefore_.reset();
-    if (changed) builder_.LoadConfiguration();
+    if (changed) builder_.ReloadCatalogues();
 }
 
 void HeroFileReader::ChooseSpecies(const std::string& name) {
-    const std::vector<std::string> species = builder_.Species.List();
+    const std::vector<std::string> species = builder_.Species().List();
     for (std::size_t i = 0; i < species.size(); ++i)
-        if (species[i] == name) builder_.Species.CmbSpeciesChange(static_cast<int>(i));
+        if (species[i] == name) builder_.ChooseSpecies(static_cast<int>(i));
 }
 
 void HeroFileReader::ChooseProfession(const std::string& name) {
-    const std::vector<std::string> professions = builder_.Professions.choices;
+    const std::vector<std::string> professions = builder_.Professions().choices;
     for (std::size_t i = 0; i < professions.size(); ++i)
-        if (professions[i] == name) builder_.Professions.CmbProfessionChange(static_cast<int>(i));
+        if (professions[i] == name) builder_.ChooseProfession(static_cast<int>(i));
 }
 
 void HeroFileReader::HeroElement(const XmlAttributes& attributes) {
-    THero& hero = builder_.Hero;
+    THero& hero = builder_.Document().Hero;
     for (const XmlAttribute& attribute : attributes) {
         const std::string& name = attribute.name;
         const std::string& value = attribute.value;
         if (name == "HeroName") {
             hero.HeroName = value;
         } else if (name == "Ruleset") {
-            builder_.Rules.SetRuleSet(value);
+            builder_.SetRuleSet(value);
         } else if (name == "PlayerName") {
             hero.Player = value;
         } else if (name == "Career") {
@@ -215,21 +220,20 @@ void HeroFileReader::HeroElement(const XmlAttributes& attributes) {
         } else if (name == "Profession") {
             ChooseProfession(value);
         } else if (name == "Specialization") {
-            ProfessionChoice& professions = builder_.Professions;
-            professions.CmbProfessionChange(hero.ProfessionIndex);
-            const std::vector<std::string> list = professions.specializations;
+            builder_.ChooseProfession(hero.ProfessionIndex);
+            const std::vector<std::string> list = builder_.Professions().specializations;
             for (std::size_t i = 0; i < list.size(); ++i)
-                if (list[i] == value) professions.CmbSpecialChange(static_cast<int>(i));
+                if (list[i] == value) builder_.ChooseSpecialization(static_cast<int>(i));
         } else if (name == "Species") {
             ChooseSpecies(value);
         }
     }
-    builder_.PaintIdentity();
+    builder_.Document().Touch(Aspect::Identity);
 }
 
 void HeroFileReader::HeroAttributesElement(const XmlAttributes& attributes) {
-    THero& hero = builder_.Hero;
-    const GameConfiguration& config = builder_.Rules.config;
+    THero& hero = builder_.Document().Hero;
+    const GameConfiguration& config = builder_.Rules().config;
     for (const XmlAttribute& attribute : attributes) {
         if (attribute.name == "Motivation")
             hero.Motivation = Offered(attribute.value, config.motivations);
@@ -240,7 +244,7 @@ void HeroFileReader::HeroAttributesElement(const XmlAttributes& attributes) {
         else if (attribute.name == "Trait2")
             hero.Trait2 = Offered(attribute.value, config.traits);
     }
-    builder_.PaintIdentity();
+    builder_.Document().Touch(Aspect::Identity);
 }
 
 void HeroFileReader::AttributeElement(int attribute, const XmlAttributes& attributes) {
@@ -248,27 +252,27 @@ void HeroFileReader::AttributeElement(int attribute, const XmlAttributes& attrib
     for (const XmlAttribute& entry : attributes)
         if (entry.name == "Score")
             if (const auto score = ParseInteger(entry.value))
-                builder_.Attributes.SetScore(attribute, *score);
+                builder_.Attributes().SetScore(attribute, *score);
 }
 
 // --- the list sections --------------------------------------------------------------------
 
 void HeroFileReader::CashedOutSkillElement(const XmlAttributes& attributes) {
     for (const XmlAttribute& attribute : attributes)
-        if (attribute.name == "Name") builder_.Skills.CashOutFreeSkill(attribute.value);
+        if (attribute.name == "Name") builder_.Skills().CashOutFreeSkill(attribute.value);
 }
 
 void HeroFileReader::SkillElement(const XmlAttributes& attributes) {
     const std::string name = Text(attributes, "Name");
     const std::string detail = Text(attributes, "Detail");
     const int level = std::min(Integer(attributes, "Level", 1), kHighestLevel);
-    if (builder_.Skills.AddSkill(name, detail, level)) return;
+    if (builder_.Skills().AddSkill(name, detail, level)) return;
     // A psionic skill stored as a skill is bought as one once the psionics subsystem is here.
     messages_.Report("Unknown skill: " + name + " " + detail + " " + std::to_string(level));
 }
 
 void HeroFileReader::CyberwareElement(const XmlAttributes& attributes) {
-    if (Find(attributes, "Skill") == "True") builder_.Species.CbCyberSkillClick(true);
+    if (Find(attributes, "Skill") == "True") builder_.SetCyberSkill(true);
     // "CyberItem" lines are read by the cyberware subsystem.
 }
 
@@ -276,7 +280,7 @@ void HeroFileReader::PrimitiveElement(const XmlAttributes& attributes) {
     primitiveSeen_ = true;
     for (const XmlAttribute& attribute : attributes)
         if (attribute.name == "ReducePenalty" && attribute.value == "True")
-            builder_.Species.CbPrimitiveClick(true);
+            builder_.SetPrimitive(true);
 }
 
 void HeroFileReader::NoteElement(const XmlAttributes&) {
@@ -289,6 +293,5 @@ void HeroFileReader::AppendFreeNote(const std::string& line) {
 }
 
 void HeroFileReader::SkillPointAdjElement(const XmlAttributes& attributes) {
-    builder_.Budget.AddSkillPtAdj(Integer(attributes, "Amt", 0), Text(attributes, "Desc"));
-    builder_.CalculateSkillPoints();
+    builder_.Budget().AddAdjustment(Integer(attributes, "Amt", 0), Text(attributes, "Desc"));
 }

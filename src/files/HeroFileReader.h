@@ -1,7 +1,8 @@
 #pragma once
 // The hero file reader: one pass over the file's events that rebuilds the hero by replaying
-// the builder's own operations (sources, profession, species, rule set, attributes, each
-// skill bought, ...), so every derived number is recomputed by the part that owns it.
+// the builder's own operations, inside one operation (sources, profession, species, rule set,
+// attributes, each skill bought, ...), so every derived number is recomputed by the part that owns
+// it.
 //
 // Element names are compared exactly, except the hero element ("Hero", "HERO", "hero").
 // Nesting is not checked: an element is acted on wherever it stands, and start tags that
@@ -18,12 +19,12 @@
 #include <string_view>
 #include <vector>
 
-class HeroBuilder;
+class HeroOperations;
 class ImportMessages;
 
 class HeroFileReader {
 public:
-    HeroFileReader(HeroBuilder& builder, ImportMessages& messages);
+    HeroFileReader(HeroOperations& builder, ImportMessages& messages);
 
     // Reads the text of a hero file into the hero, which the caller has cleared.
     XmlReadResult Read(std::string_view text, const std::string& fileName);
@@ -66,7 +67,7 @@ private:
     void ChooseProfession(const std::string& name);
     void AppendFreeNote(const std::string& line);
 
-    HeroBuilder& builder_;
+    HeroOperations& builder_;
     ImportMessages& messages_;
     std::map<std::string, Handler, std::less<>> handlers_;
 
@@ -80,7 +81,6 @@ private:
     bool inFlaw_ = false;
 
     bool primitiveSeen_ = false;
-    bool readyAtStart_ = false;
     std::optional<std::vector<std::string>> sourcesBefore_; // set while a "Sources" is open
     std::vector<std::string> freeNotes_;
 };

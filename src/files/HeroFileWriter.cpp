@@ -3,8 +3,13 @@
 #include "xml/ValueParsing.h"
 #include "xml/XmlEventReader.h"
 
-#include "app/HeroBuilder.h"
+#include "app/HeroOperations.h"
+#include "hero/AttributeScores.h"
+#include "hero/HeroIdentity.h"
+#include "hero/ProfessionChoice.h"
 #include "hero/Professions.h"
+#include "hero/SpeciesChoice.h"
+#include "rules/RulesConfiguration.h"
 
 #include <charconv>
 #include <cstdlib>
@@ -111,8 +116,12 @@ std::string AttributeAbbreviation(int attributeNumber) {
     return "???";
 }
 
-std::string HeroFileWriter::Label(const std::string& name) const {
-    return builder_.Views.Label(name).text;
+const THero& HeroFileWriter::Hero() const {
+    return builder_.Document().Hero;
+}
+
+std::string HeroFileWriter::Label(LabelName name) const {
+    return builder_.Document().Views.Label(name).text;
 }
 
 std::string HeroFileWriter::Text() const {
@@ -151,13 +160,13 @@ std::string HeroFileWriter::Text() const {
 
 void HeroFileWriter::WriteSources(std::string& out) const {
     Line(out, "<Sources>");
-    for (const std::string& source : builder_.Rules.sources.Active())
+    for (const std::string& source : builder_.Rules().sources.Active())
         Line(out, Element(2, "Source").Attr("Name", source).Empty(true));
     Line(out, "</Sources>");
 }
 
 void HeroFileWriter::WriteHeroStart(std::string& out) const {
-    const THero& hero = builder_.Hero;
+    const THero& hero = Hero();
     int gender = -1;
     for (std::size_t i = 0; i < kGenderChoices.size(); ++i)
         if (!hero.Gender.empty() && kGenderChoices[i] == hero.Gender) gender = static_cast<int>(i);
@@ -169,11 +178,11 @@ void HeroFileWriter::WriteHeroStart(std::string& out) const {
         .Attr("Setting", "")
         .Attr("GameMaster", hero.GameMaster)
         .Attr("Gender", gender)
-        .Attr("Profession", builder_.Professions.ChosenName())
-        .Attr("Species", builder_.Species.ChosenName());
+        .Attr("Profession", builder_.Professions().ChosenName())
+        .Attr("Species", builder_.Species().ChosenName());
     if (SpecializationLabel(hero.ProfessionIndex) != kNoSpecializationLabel)
-        heroTag.Attr("Specialization", builder_.Professions.ChosenSpecialization());
-    heroTag.Attr("Ruleset", builder_.RuleSet().Name);
+        heroTag.Attr("Specialization", builder_.Professions().ChosenSpecialization());
+    heroTag.Attr("Ruleset", builder_.Rules().RuleSet().Name);
 
     const TSpeciesData& species = hero.CurrentSpecies;
     Element speciesTag(0, "Species");
@@ -213,7 +222,7 @@ void HeroFileWriter::WriteHeroStart(std::string& out) const {
 }
 
 void HeroFileWriter::WriteHeroAttributes(std::string& out) const {
-    const THero& hero = builder_.Hero;
+    const THero& hero = Hero();
     const std::string summary =
         hero.Motivation + ", " + hero.MoralAttitude + ", " + hero.Trait1 + ", " + hero.Trait2;
     Line(out, Element(0, "HeroAttributes")
@@ -226,17 +235,17 @@ void HeroFileWriter::WriteHeroAttributes(std::string& out) const {
 }
 
 void HeroFileWriter::WriteAbilities(std::string& out) const {
-    const THero& hero = builder_.Hero;
-    const BonusTotals bonus = builder_.Attributes.Bonuses();
+    const THero& hero = Hero();
+    const BonusTotals bonus = builder_.Attributes().Bonuses();
     Line(out, "<Abilities>");
     for (int a = 0; a < kAttributeCount; ++a) {
         const std::size_t i = static_cast<std::size_t>(a);
         const std::string& name = kAttributeNames[i];
         const std::string resistance =
-            a == attCON || a == attPER ? "+0" : Label(AttributeViewName(a, "Res"));
+            ShowsResistanceModifier(a) ? Label(AttributeLabel(a, AttributeColumn::Res)) : "+0";
         Line(out,
              Element(2, name).Attr("Score", AttributeBase(hero.Score[i], bonus.Attr[i])).Open() +
-                 Enclosed(0, "Untrained", Label(AttributeViewName(a, "Ut"))) +
+                 Enclosed(0, "Untrained", Label(AttributeLabel(a, AttributeColumn::Ut))) +
                  Enclosed(0, "ResMod", resistance) + "</" + name + ">");
     }
     Line(out, "</Abilities>");
@@ -244,50 +253,52 @@ void HeroFileWriter::WriteAbilities(std::string& out) const {
 
 void HeroFileWriter::WriteSnapshot(std::string& out) const {
     Line(out, Element(0, "ActionCheck")
-                  .Attr("Marginal", Label("ActionCheck.Marginal"))
-                  .Attr("Ordinary", Label("ActionCheck.Ordinary"))
-                  .Attr("Good", Label("ActionCheck.Good"))
-                  .Attr("Amazing", Label("ActionCheck.Amazing"))
-                  .Attr("Die", Label("ActionDie"))
-                  .Attr("Actions", Label("Actions"))
+                  .Attr("Marginal", Label(kActionMarginalLabel))
+                  .Attr("Ordinary", Label(kActionOrdinaryLabel))
+                  .Attr("Good", Label(kActionGoodLabel))
+                  .Attr("Amazing", Label(kActionAmazingLabel))
+                  .Attr("Die", Label(kActionDieLabel))
+                  .Attr("Actions", Label(kActionsLabel))
                   .Empty(false));
 
     // Rates are shown in the person's locale; the file always holds "." decimals.
-    auto rate = [this](const char* name) {
+    const char separator = builder_.Document().DecimalSeparator;
+    auto rate = [this, separator](LabelName name) {
         std::string text = Label(name);
-        if (builder_.DecimalSeparator != '.')
+        if (separator != '.')
             for (char& c : text)
-                if (c == builder_.DecimalSeparator) c = '.';
+                if (c == separator) c = '.';
         return text;
     };
     Line(out, Element(0, "Movement")
-                  .Attr("Sprint", rate("Move.Sprint"))
-                  .Attr("Run", rate("Move.Run"))
-                  .Attr("Walk", rate("Move.Walk"))
-                  .Attr("EasySwim", rate("Move.EasySwim"))
-                  .Attr("Swim", rate("Move.Swim"))
-                  .Attr("Glide", rate("Move.Glide"))
-                  .Attr("Fly", rate("Move.Fly"))
+                  .Attr("Sprint", rate(kSprintLabel))
+                  .Attr("Run", rate(kRunLabel))
+                  .Attr("Walk", rate(kWalkLabel))
+                  .Attr("EasySwim", rate(kEasySwimLabel))
+                  .Attr("Swim", rate(kSwimLabel))
+                  .Attr("Glide", rate(kGlideLabel))
+                  .Attr("Fly", rate(kFlyLabel))
                   .Empty(false));
 
-    const int stun = std::atoi(Label("Stun").c_str());
-    const int fatigue = std::atoi(Label("Fatigue").c_str());
+    const int stun = std::atoi(Label(kStunLabel).c_str());
+    const int fatigue = std::atoi(Label(kFatigueLabel).c_str());
     Line(out, "<Durability>");
-    auto durability = [&](const char* name, int boxes) {
-        Line(out, Element(2, name).RawAttr("Boxes", Boxes(boxes)).Open() + XmlEscape(Label(name)) +
+    auto durability = [&](LabelName label, int boxes) {
+        const std::string name(label.name);
+        Line(out, Element(2, name).RawAttr("Boxes", Boxes(boxes)).Open() + XmlEscape(Label(label)) +
                       "</" + name + ">");
     };
-    durability("Stun", stun);
-    durability("Wound", stun);
-    durability("Mortal", fatigue);
-    durability("Fatigue", fatigue);
+    durability(kStunLabel, stun);
+    durability(kWoundLabel, stun);
+    durability(kMortalLabel, fatigue);
+    durability(kFatigueLabel, fatigue);
     Line(out, "</Durability>");
 }
 
 void HeroFileWriter::WriteAdvancement(std::string& out) const {
-    const THero& hero = builder_.Hero;
+    const THero& hero = Hero();
     const int intBase =
-        AttributeBase(hero.Score[attINT], builder_.Attributes.Bonuses().Attr[attINT]);
+        AttributeBase(hero.Score[attINT], builder_.Attributes().Bonuses().Attr[attINT]);
     Line(out, Element(0, "Advancement")
                   .Attr("Level", "1")
                   .Attr("Points", "0")
@@ -302,7 +313,7 @@ void HeroFileWriter::WriteAdvancement(std::string& out) const {
 // --- the list sections --------------------------------------------------------------------
 
 void HeroFileWriter::WriteSkills(std::string& out) const {
-    const THero& hero = builder_.Hero;
+    const THero& hero = Hero();
     const TSkillPointBudget& budget = hero.SkillPointBudget;
     Line(out, Element(0, "Skills")
                   .Attr("StartingPoints", budget.StartingPoints)
@@ -351,8 +362,8 @@ void HeroFileWriter::WriteFlaws(std::string& out) const {
 }
 
 void HeroFileWriter::WritePsionics(std::string& out) const {
-    const THero& hero = builder_.Hero;
-    const TProfData* profession = builder_.Professions.Chosen();
+    const THero& hero = Hero();
+    const TProfData* profession = builder_.Professions().Chosen();
     // Without a profession there is no profession adjustment: the species multiplier alone.
     const double adjustment = profession ? profession->PsiAdj : 0.0;
     const int energy =
@@ -372,7 +383,7 @@ void HeroFileWriter::WriteEquipment(std::string& out) const {
 
 void HeroFileWriter::WriteCyberware(std::string& out) const {
     Element start(0, "Cyberware");
-    if (builder_.Hero.CyberSkill) start.Attr("Skill", "True");
+    if (Hero().CyberSkill) start.Attr("Skill", "True");
     Line(out, start.Open());
     // The cyberware subsystem adds one "CyberItem" line per installed item here.
     Line(out, "</Cyberware>");
@@ -391,7 +402,7 @@ void HeroFileWriter::WriteFX(std::string& out) const {
 }
 
 void HeroFileWriter::WriteSpecialItems(std::string& out) const {
-    const THero& hero = builder_.Hero;
+    const THero& hero = Hero();
     Line(out, "<SpecialItems>");
     if (hero.CurrentSpecies.Primitive)
         Line(out, Element(0, "Primitive").Attr("ReducePenalty", hero.Primitive).Empty(false));
@@ -410,7 +421,7 @@ void HeroFileWriter::WriteSpecialNotes(std::string& out) const {
 
 void HeroFileWriter::WriteNotes(std::string& out) const {
     Line(out, "<Notes>");
-    for (const std::string& line : TextLines(builder_.Hero.FreeNotes))
+    for (const std::string& line : TextLines(Hero().FreeNotes))
         Line(out, Enclosed(0, "Note", line));
     Line(out, "</Notes>");
 }
@@ -426,7 +437,7 @@ void HeroFileWriter::WriteLastResortPoints(std::string& out) const {
 }
 
 void HeroFileWriter::WriteSkillPointAdjustments(std::string& out) const {
-    const auto& adjustments = builder_.Hero.SkillPointAdjustments;
+    const auto& adjustments = Hero().SkillPointAdjustments;
     if (adjustments.empty()) return;
     Line(out, "<SkillPointAdjustments>");
     for (const TSkillPointAdjustment& adjustment : adjustments)

@@ -8,14 +8,17 @@
 // the hero. Each list section is written by one member function, in the order of
 // `HeroFileWriter::Text`; a subsystem that gains a list fills its section there.
 
+#include "app/ViewData.h"
+
 #include <string>
 #include <string_view>
 
-class HeroBuilder;
+class HeroOperations;
+struct THero;
 
 class HeroFileWriter {
 public:
-    explicit HeroFileWriter(const HeroBuilder& builder) : builder_(builder) {}
+    explicit HeroFileWriter(const HeroOperations& builder) : builder_(builder) {}
 
     // The whole file.
     std::string Text() const;
@@ -46,9 +49,10 @@ private:
     void WriteLastResortPoints(std::string& out) const;
     void WriteSkillPointAdjustments(std::string& out) const;
 
-    std::string Label(const std::string& name) const;
+    const THero& Hero() const;
+    std::string Label(LabelName name) const;
 
-    const HeroBuilder& builder_;
+    const HeroOperations& builder_;
 };
 
 // The attribute abbreviation of a stored attribute number (1 STR .. 6 PER); "???" otherwise.

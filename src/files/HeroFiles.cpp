@@ -1,9 +1,12 @@
 #include "files/HeroFiles.h"
 
 #include "app/AtomicFile.h"
-#include "app/HeroBuilder.h"
+#include "app/HeroOperations.h"
+#include "app/Pages.h"
 #include "files/HeroFileReader.h"
 #include "files/HeroFileWriter.h"
+#include "hero/HeroDocument.h"
+#include "hero/HeroIdentity.h"
 #include "hero/Professions.h"
 
 #include <fstream>
@@ -47,20 +50,28 @@ FileDialogRequest Dialog(const char* title, const std::string& fileName) {
 
 } // namespace
 
-HeroFiles::HeroFiles(HeroBuilder& builder) : builder_(builder), messages_(builder.logs) {}
+HeroFiles::HeroFiles(HeroOperations& builder)
+    : builder_(builder), messages_(builder.Document().logs) {}
 
 // --- the File menu ------------------------------------------------------------------------
 
+bool HeroFiles::OfferToSave() {
+    HeroDocument& document = builder_.Document();
+    if (!document.Changed() || !document.prompter.confirm("Save Changes?")) return true;
+    // A hero whose changes could not be saved stays: going on would lose them.
+    return Save();
+}
+
 void HeroFiles::OpenCharacterClick() {
-    // A hero whose changes could not be saved stays: opening another would lose them.
-    if (builder_.Changed && builder_.prompter.confirm("Save Changes?") && !Save()) return;
-    const auto path = builder_.prompter.openFile(Dialog("Open Character", builder_.Hero.FileName));
+    if (!OfferToSave()) return;
+    HeroDocument& document = builder_.Document();
+    const auto path = document.prompter.openFile(Dialog("Open Character", document.Hero.FileName));
     if (!path) return;
     if (OpenPath(*path)) Remember(path->string());
 }
 
 void HeroFiles::OpenRecentClick(const std::string& path) {
-    if (builder_.Changed && builder_.prompter.confirm("Save Changes?") && !Save()) return;
+    if (!OfferToSave()) return;
     if (OpenPath(path)) {
         Remember(path);
     } else if (recent_) {
@@ -70,12 +81,13 @@ void HeroFiles::OpenRecentClick(const std::string& path) {
 }
 
 bool HeroFiles::Save() {
-    const std::string fileName = builder_.Hero.FileName;
+    HeroDocument& document = builder_.Document();
+    const std::string fileName = document.Hero.FileName;
     if (fileName.empty()) return SaveWithDialog();
     if (!SaveHeroFile(fileName)) return false;
-    builder_.SetChanged(false);
+    HeroDocument::Operation operation(document);
+    document.SetChanged(false);
     Remember(fileName);
-    builder_.NotifyViews();
     return true;
 }
 
@@ -84,20 +96,21 @@ bool HeroFiles::SaveAs() {
 }
 
 bool HeroFiles::SaveWithDialog() {
-    const auto path = builder_.prompter.saveFile(Dialog("Save as XML", builder_.Hero.FileName));
+    HeroDocument& document = builder_.Document();
+    const auto path = document.prompter.saveFile(Dialog("Save as XML", document.Hero.FileName));
     if (!path) return false;
     if (!SaveHeroFile(*path)) return false;
-    builder_.Hero.FileName = path->string();
-    builder_.Views.SetLabel("FileName", builder_.Hero.FileName);
-    builder_.SetChanged(false);
-    Remember(builder_.Hero.FileName);
-    builder_.NotifyViews();
+    HeroDocument::Operation operation(document);
+    document.Hero.FileName = path->string();
+    document.Touch(Aspect::Identity);
+    document.SetChanged(false);
+    Remember(document.Hero.FileName);
     return true;
 }
 
 const std::vector<std::string>& HeroFiles::RecentEntries() {
     if (!recent_) {
-        recent_.emplace(builder_.paths.InAppDir("recent.txt"));
+        recent_.emplace(builder_.Document().paths.InAppDir("recent.txt"));
         recent_->Load();
     }
     return recent_->Entries();
@@ -112,44 +125,38 @@ void HeroFiles::Remember(const std::string& path) {
 // --- opening ------------------------------------------------------------------------------
 
 bool HeroFiles::OpenPath(const fs::path& path) {
-    const bool wasLoading = builder_.Loading;
-    builder_.Loading = true;
-    const HeroLoad loaded = LoadHeroFile(path);
-    if (loaded != HeroLoad::Loaded) {
-        builder_.Loading = wasLoading;
-        builder_.NotifyViews();
-        return false;
-    }
-    // The carried equipment is repainted here once the equipment subsystem exists.
-    builder_.PaintFixedNotes();
-    builder_.Hero.FileName = path.string();
-    builder_.Views.SetLabel("FileName", builder_.Hero.FileName);
-    builder_.Views.SetLabel("Page", "Main");
-    builder_.Loading = wasLoading;
-    builder_.SetChanged(false);
-    builder_.NotifyViews();
+    HeroDocument& document = builder_.Document();
+    if (LoadHeroFile(path) != HeroLoad::Loaded) return false;
+    HeroDocument::Operation operation(document);
+    document.Hero.FileName = path.string();
+    document.Touch(Aspect::Identity);
+    document.Views.SetLabel(kPageLabel, "Main");
+    document.SetChanged(false);
     return true;
 }
 
 void HeroFiles::OpenStartupHero(const std::string& argument) {
-    builder_.Ready = false;
-    builder_.FormClear();
-    builder_.Views.SetLabel("FileName", argument);
-    const bool loaded = LoadHeroFile(argument) == HeroLoad::Loaded;
-    builder_.Hero.FileName = argument;
-    builder_.Views.SetLabel("FileName", argument);
-    if (loaded) builder_.PaintFixedNotes();
-    builder_.Ready = true;
-    builder_.Views.SetLabel("Page", "Main");
-    builder_.SetChanged(false);
+    if (argument.empty()) return;
+    HeroDocument& document = builder_.Document();
+    bool loaded = false;
+    {
+        const auto notReady = document.ReadyFor(false);
+        HeroDocument::Operation operation(document);
+        builder_.ClearHero();
+        loaded = LoadHeroFile(argument) == HeroLoad::Loaded;
+        document.Hero.FileName = argument;
+        document.Touch(Aspect::Identity);
+        document.Views.SetLabel(kPageLabel, "Main");
+        document.SetChanged(false);
+    }
     if (loaded) Remember(argument);
-    builder_.NotifyViews();
 }
 
 HeroLoad HeroFiles::LoadHeroFile(const fs::path& path) {
+    Prompter& prompter = builder_.Document().prompter;
     std::error_code error;
     if (!fs::exists(path, error)) {
-        builder_.prompter.error(path.string() + " does not exist.\rOpen FAILED!");
+        prompter.error(path.string() + " does not exist.\rOpen FAILED!");
         return HeroLoad::Missing;
     }
     std::string bytes;
@@ -166,40 +173,37 @@ HeroLoad HeroFiles::LoadHeroFile(const fs::path& path) {
         }
     }
     if (!read) {
-        builder_.prompter.error(path.string() + " could not be read.\rOpen FAILED!");
+        prompter.error(path.string() + " could not be read.\rOpen FAILED!");
         return HeroLoad::Unreadable;
     }
     return LoadHeroText(bytes, path.string());
 }
 
 HeroLoad HeroFiles::LoadHeroText(std::string_view text, const std::string& name) {
-    const bool wasLoading = builder_.Loading;
-    builder_.Loading = true;
-    builder_.FormClear();
-    messages_.Start();
+    HeroDocument& document = builder_.Document();
+    {
+        const auto loading = document.LoadingFor(true);
+        HeroDocument::Operation operation(document);
+        builder_.ClearHero();
+        messages_.Start();
 
-    HeroFileReader reader(builder_, messages_);
-    xmlErrors_ = reader.Read(text, name).errors;
+        HeroFileReader reader(builder_, messages_);
+        xmlErrors_ = reader.Read(text, name).errors;
 
-    const THero& hero = builder_.Hero;
-    if (hero.Specialization < 0)
-        for (const SpecializationCheck& check : kSpecializationChecks)
-            if (hero.ProfessionIndex == check.position) messages_.Report(check.message);
-    if (hero.CurrentSpecies.Primitive && !reader.PrimitiveSeen())
-        messages_.Report(kPrimitiveUnknown);
+        const THero& hero = document.Hero;
+        if (hero.Specialization < 0)
+            for (const SpecializationCheck& check : kSpecializationChecks)
+                if (hero.ProfessionIndex == check.position) messages_.Report(check.message);
+        if (hero.CurrentSpecies.Primitive && !reader.PrimitiveSeen())
+            messages_.Report(kPrimitiveUnknown);
 
-    builder_.CalculateSkillPoints();
-    builder_.Loading = wasLoading;
-    ReportImportErrors();
-    return HeroLoad::Loaded;
-}
-
-void HeroFiles::ReportImportErrors() {
-    TableView rows;
-    for (const std::string& line : messages_.Lines())
-        rows.push_back({line});
-    builder_.Views.SetTable("ImportErrors", std::move(rows));
+        TableView rows;
+        for (const std::string& line : messages_.Lines())
+            rows.push_back({line});
+        document.Views.SetTable(kImportErrorsTable, std::move(rows));
+    }
     if (!messages_.Lines().empty() && showMessages_) showMessages_();
+    return HeroLoad::Loaded;
 }
 
 // --- saving -------------------------------------------------------------------------------
@@ -209,10 +213,11 @@ std::string HeroFiles::HeroFileText() const {
 }
 
 bool HeroFiles::SaveHeroFile(const fs::path& path) {
+    Prompter& prompter = builder_.Document().prompter;
     if (!WriteFileAtomically(path, HeroFileText())) {
-        builder_.prompter.error(kSaveFailed);
+        prompter.error(kSaveFailed);
         return false;
     }
-    builder_.prompter.plain(kFileSaved);
+    prompter.plain(kFileSaved);
     return true;
 }

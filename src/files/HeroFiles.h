@@ -1,7 +1,9 @@
 #pragma once
-// Hero files: "Open Character", "Save" and "Save As", the hero named on the command line,
-// the import error log with its window, and the recent files.
+// Hero files: "Open Character", "Save" and "Save As", "Save Changes?", the hero named on the
+// command line, the import error log with its window, and the recent files. The shell and the
+// command-line program own this, above the builder.
 
+#include "app/ViewData.h"
 #include "files/ImportMessages.h"
 #include "files/RecentFiles.h"
 #include "xml/XmlEventReader.h"
@@ -13,7 +15,7 @@
 #include <string_view>
 #include <vector>
 
-class HeroBuilder;
+class HeroOperations;
 
 // What became of reading a hero file.
 enum class HeroLoad {
@@ -24,9 +26,12 @@ enum class HeroLoad {
 
 class HeroFiles {
 public:
-    explicit HeroFiles(HeroBuilder& builder);
+    explicit HeroFiles(HeroOperations& builder);
 
     // --- the File menu -------------------------------------------------------------------
+    // "Save Changes?" before the hero is replaced or the program ends: true when the
+    // operation may go on (nothing unsaved, "No", or "Yes" and the save succeeded).
+    bool OfferToSave();
     // "Open Character": offers to save first, asks for a file and opens it.
     void OpenCharacterClick();
     // "Save": writes the hero to its file, asking for a name when it has none. True when the
@@ -68,11 +73,12 @@ public:
 private:
     bool SaveWithDialog();
     void Remember(const std::string& path);
-    void ReportImportErrors();
 
-    HeroBuilder& builder_;
+    HeroOperations& builder_;
     ImportMessages messages_;
     std::optional<RecentFiles> recent_;
     std::vector<XmlError> xmlErrors_;
     std::function<void()> showMessages_;
 };
+
+inline constexpr TableName kImportErrorsTable{"ImportErrors"};

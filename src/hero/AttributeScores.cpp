@@ -1,171 +1,140 @@
 #include "hero/AttributeScores.h"
 
-#include "app/HeroBuilder.h"
+#include "hero/ProfessionChoice.h"
 #include "hero/Professions.h"
+#include "rules/RulesConfiguration.h"
 
 #include <algorithm>
 
-std::string AttributeViewName(int attribute, const char* column) {
-    return kAttributeNames[static_cast<std::size_t>(attribute)] + "." + column;
+namespace {
+using Column = std::array<LabelName, kAttributeCount>;
+constexpr std::array<Column, 5> kColumns{{
+    {LabelName("STR.Base"), LabelName("DEX.Base"), LabelName("CON.Base"), LabelName("INT.Base"),
+     LabelName("WIL.Base"), LabelName("PER.Base")},
+    {LabelName("STR.Total"), LabelName("DEX.Total"), LabelName("CON.Total"), LabelName("INT.Total"),
+     LabelName("WIL.Total"), LabelName("PER.Total")},
+    {LabelName("STR.Res"), LabelName("DEX.Res"), LabelName("CON.Res"), LabelName("INT.Res"),
+     LabelName("WIL.Res"), LabelName("PER.Res")},
+    {LabelName("STR.Ut"), LabelName("DEX.Ut"), LabelName("CON.Ut"), LabelName("INT.Ut"),
+     LabelName("WIL.Ut"), LabelName("PER.Ut")},
+    {LabelName("STR.Limits"), LabelName("DEX.Limits"), LabelName("CON.Limits"),
+     LabelName("INT.Limits"), LabelName("WIL.Limits"), LabelName("PER.Limits")},
+}};
+} // namespace
+
+LabelName AttributeLabel(int attribute, AttributeColumn column) {
+    return kColumns[static_cast<std::size_t>(column)][static_cast<std::size_t>(attribute)];
+}
+
+bool ShowsResistanceModifier(int attribute) {
+    return attribute != attCON && attribute != attPER;
 }
 
 BonusTotals AttributeScores::Bonuses() const {
-    const THero& hero = builder_.Hero;
+    const THero& hero = document_.Hero;
     return SumBonuses(hero.BenefitTotals, hero.MutationTotals, hero.FXTotals);
+}
+
+AttributeLimits AttributeScores::Limits() const {
+    const THero& hero = document_.Hero;
+    return ComputeLimits(hero.CurrentSpecies, hero.ProfessionMinimums, hero.MutationTotals);
 }
 
 void AttributeScores::SetScore(int attribute, int score) {
     if (attribute < 0 || attribute >= kAttributeCount) return;
+    HeroDocument::Operation operation(document_);
     const std::size_t a = static_cast<std::size_t>(attribute);
-    builder_.Hero.Score[a] =
-        std::clamp(score, limits_.Min[a], std::max(limits_.Min[a], limits_.Max[a]));
-    AttributeChanged(attribute);
+    const AttributeLimits limits = Limits();
+    document_.Hero.Score[a] =
+        std::clamp(score, limits.Min[a], std::max(limits.Min[a], limits.Max[a]));
+    document_.Touch(Aspect::Attributes);
+    document_.SetChanged(true);
 }
 
-void AttributeScores::KeyPress(int attribute, char key) {
+void AttributeScores::StepScore(int attribute, char key) {
     if (attribute < 0 || attribute >= kAttributeCount) return;
-    const int score = builder_.Hero.Score[static_cast<std::size_t>(attribute)];
+    const int score = document_.Hero.Score[static_cast<std::size_t>(attribute)];
     if (key == 'w')
         SetScore(attribute, score + 1);
     else if (key == 'q')
         SetScore(attribute, score - 1);
 }
 
+void AttributeScores::ApplyLimits() {
+    THero& hero = document_.Hero;
+    const AttributeLimits limits = Limits();
+    const BonusTotals bonus = Bonuses();
+    for (std::size_t a = 0; a < kAttributeCount; ++a) {
+        const int base = AttributeBase(hero.Score[a], bonus.Attr[a]);
+        if (base < limits.Min[a] || base > limits.Max[a]) hero.Score[a] = limits.Min[a];
+    }
+}
+
 void AttributeScores::PaintAttribute(int attribute) {
     const std::size_t a = static_cast<std::size_t>(attribute);
-    const THero& hero = builder_.Hero;
+    const THero& hero = document_.Hero;
     const int score = hero.Score[a];
-    ViewData& views = builder_.Views;
-    views.SetLabel(AttributeViewName(attribute, "Total"), std::to_string(score));
-    views.SetLabel(AttributeViewName(attribute, "Base"),
+    ViewData& views = document_.Views;
+    views.SetLabel(AttributeLabel(attribute, AttributeColumn::Total), std::to_string(score));
+    views.SetLabel(AttributeLabel(attribute, AttributeColumn::Base),
                    std::to_string(AttributeBase(score, Bonuses().Attr[a])));
-    views.SetLabel(AttributeViewName(attribute, "Ut"), std::to_string(UntrainedScore(score)));
-    if (attribute != attCON && attribute != attPER) {
+    views.SetLabel(AttributeLabel(attribute, AttributeColumn::Ut),
+                   std::to_string(UntrainedScore(score)));
+    if (ShowsResistanceModifier(attribute)) {
         const bool bonus = HasResistanceBonus(hero.ProfessionIndex, hero.Specialization, attribute);
-        views.SetLabel(AttributeViewName(attribute, "Res"), ResistanceText(score, bonus));
+        views.SetLabel(AttributeLabel(attribute, AttributeColumn::Res),
+                       ResistanceText(score, bonus));
     }
 }
 
-void AttributeScores::AttributeChanged(int attribute) {
-    PaintAttribute(attribute);
-    switch (attribute) {
-    case attSTR:
-        SetMovement();
-        UpdateCost();
-        builder_.PaintSelectedSkills();
-        builder_.PaintCombat();
-        break;
-    case attDEX:
-        SetActionScore();
-        SetMovement();
-        UpdateCost();
-        builder_.PaintSelectedSkills();
-        break;
-    case attCON:
-        SetActionCount();
-        SetDurability();
-        // Species that add CON to their movement base move differently with it.
-        SetMovement();
-        UpdateCost();
-        builder_.PaintSelectedSkills();
-        builder_.SetCyberTolerance();
-        break;
-    case attINT:
-        SetActionScore();
-        UpdateCost();
-        builder_.PaintSelectedSkills();
-        break;
-    case attWIL:
-        SetActionCount();
-        UpdateCost();
-        builder_.PaintSelectedSkills();
-        break;
-    case attPER:
-        SetLastResort();
-        UpdateCost();
-        builder_.PaintSelectedSkills();
-        builder_.PaintSelectedPsionics();
-        break;
-    default:
-        break;
-    }
-    builder_.SetChanged(true);
-}
-
-void AttributeScores::SetAttribLevels() {
-    THero& hero = builder_.Hero;
-    limits_ = ComputeLimits(hero.CurrentSpecies, hero.ProfessionMinimums, hero.MutationTotals);
+void AttributeScores::PaintScores() {
+    const THero& hero = document_.Hero;
+    ViewData& views = document_.Views;
     const BonusTotals bonus = Bonuses();
+    const AttributeLimits limits = Limits();
     for (int attribute = 0; attribute < kAttributeCount; ++attribute) {
         const std::size_t a = static_cast<std::size_t>(attribute);
-        builder_.Views.SetLabel(AttributeViewName(attribute, "Limits"),
-                                LimitsText(limits_.Min[a], limits_.Max[a]));
-        const int base = AttributeBase(hero.Score[a], bonus.Attr[a]);
-        if (base < limits_.Min[a] || base > limits_.Max[a]) {
-            hero.Score[a] = limits_.Min[a];
-            AttributeChanged(attribute);
-        }
+        views.SetLabel(AttributeLabel(attribute, AttributeColumn::Limits),
+                       LimitsText(limits.Min[a], limits.Max[a]));
+        PaintAttribute(attribute);
     }
-}
 
-void AttributeScores::UpdateCost() {
-    const int cost = AttributePointCost(builder_.Hero.Score, Bonuses());
-    builder_.Views.SetLabel("AttributeCost", std::to_string(cost),
-                            CostIsRed(cost, builder_.RuleSet().AttributePts));
-}
+    const int cost = AttributePointCost(hero.Score, bonus);
+    views.SetLabel(kAttributeCostLabel, std::to_string(cost),
+                   CostIsRed(cost, rules_.RuleSet().AttributePts));
 
-void AttributeScores::SetActionScore() {
-    const THero& hero = builder_.Hero;
     std::optional<int> modifier;
-    if (const TProfData* profession = builder_.Professions.Chosen())
-        modifier = profession->ActionMod;
+    if (const TProfData* profession = professions_.Chosen()) modifier = profession->ActionMod;
     const ActionCheck check = ComputeActionCheck(hero.Score[attDEX], hero.Score[attINT], modifier,
-                                                 Bonuses(), hero.CurrentSpecies.ActionStep);
-    ViewData& views = builder_.Views;
-    views.SetLabel("ActionCheck.Marginal", check.MarginalText);
-    views.SetLabel("ActionCheck.Ordinary", std::to_string(check.Ordinary));
-    views.SetLabel("ActionCheck.Good", std::to_string(check.Good));
-    views.SetLabel("ActionCheck.Amazing", std::to_string(check.Amazing));
-    views.SetLabel("ActionDie", check.Die);
-}
+                                                 bonus, hero.CurrentSpecies.ActionStep);
+    views.SetLabel(kActionMarginalLabel, check.MarginalText);
+    views.SetLabel(kActionOrdinaryLabel, std::to_string(check.Ordinary));
+    views.SetLabel(kActionGoodLabel, std::to_string(check.Good));
+    views.SetLabel(kActionAmazingLabel, std::to_string(check.Amazing));
+    views.SetLabel(kActionDieLabel, check.Die);
+    views.SetLabel(kActionsLabel, std::to_string(ActionCount(hero.Score[attWIL], hero.Score[attCON],
+                                                             bonus.Action)));
 
-void AttributeScores::SetActionCount() {
-    const THero& hero = builder_.Hero;
-    builder_.Views.SetLabel(
-        "Actions",
-        std::to_string(ActionCount(hero.Score[attWIL], hero.Score[attCON], Bonuses().Action)));
-}
-
-void AttributeScores::SetMovement() {
-    const THero& hero = builder_.Hero;
     const MovementRates rates =
         ComputeMovement(hero.Score[attSTR], hero.Score[attDEX], hero.Score[attCON],
-                        hero.CurrentSpecies, builder_.DecimalSeparator);
-    ViewData& views = builder_.Views;
-    views.SetLabel("Move.Sprint", rates.Sprint);
-    views.SetLabel("Move.Run", rates.Run);
-    views.SetLabel("Move.Walk", rates.Walk);
-    views.SetLabel("Move.EasySwim", rates.EasySwim);
-    views.SetLabel("Move.Swim", rates.Swim);
-    views.SetLabel("Move.Glide", rates.Glide);
-    views.SetLabel("Move.Fly", rates.Fly);
-}
+                        hero.CurrentSpecies, document_.DecimalSeparator);
+    views.SetLabel(kSprintLabel, rates.Sprint);
+    views.SetLabel(kRunLabel, rates.Run);
+    views.SetLabel(kWalkLabel, rates.Walk);
+    views.SetLabel(kEasySwimLabel, rates.EasySwim);
+    views.SetLabel(kSwimLabel, rates.Swim);
+    views.SetLabel(kGlideLabel, rates.Glide);
+    views.SetLabel(kFlyLabel, rates.Fly);
 
-void AttributeScores::SetDurability() {
-    const THero& hero = builder_.Hero;
     const Durability durability =
-        ComputeDurability(hero.Score[attCON], hero.CurrentSpecies.DurMult, Bonuses());
-    ViewData& views = builder_.Views;
-    views.SetLabel("Stun", std::to_string(durability.Stun));
-    views.SetLabel("Wound", std::to_string(durability.Wound));
-    views.SetLabel("Mortal", std::to_string(durability.Mortal));
-    views.SetLabel("Fatigue", std::to_string(durability.Fatigue));
-}
+        ComputeDurability(hero.Score[attCON], hero.CurrentSpecies.DurMult, bonus);
+    views.SetLabel(kStunLabel, std::to_string(durability.Stun));
+    views.SetLabel(kWoundLabel, std::to_string(durability.Wound));
+    views.SetLabel(kMortalLabel, std::to_string(durability.Mortal));
+    views.SetLabel(kFatigueLabel, std::to_string(durability.Fatigue));
 
-void AttributeScores::SetLastResort() {
-    const THero& hero = builder_.Hero;
     const LastResort lastResort =
         ComputeLastResort(hero.Score[attPER], hero.ProfessionIndex == kLastResortBonusPosition);
-    builder_.Views.SetLabel("LastResortCost", lastResort.Cost);
-    builder_.Views.SetLabel("LastResortMax", std::to_string(lastResort.Max));
+    views.SetLabel(kLastResortCostLabel, lastResort.Cost);
+    views.SetLabel(kLastResortMaxLabel, std::to_string(lastResort.Max));
 }

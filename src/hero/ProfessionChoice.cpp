@@ -1,7 +1,7 @@
 #include "hero/ProfessionChoice.h"
 
-#include "app/HeroBuilder.h"
 #include "hero/Professions.h"
+#include "rules/RulesConfiguration.h"
 
 void ProfessionChoice::ResetToBuiltIns() {
     list = BuiltInProfessions();
@@ -10,56 +10,52 @@ void ProfessionChoice::ResetToBuiltIns() {
         choices.push_back(profession.Name);
 }
 
-bool ProfessionChoice::ChooseByName(const std::string& name, std::size_t firstPosition) {
-    for (std::size_t i = firstPosition; i < choices.size(); ++i) {
-        if (choices[i] == name) {
-            CmbProfessionChange(static_cast<int>(i));
-            return true;
-        }
-    }
-    return false;
+int ProfessionChoice::IndexOf(const std::string& name, std::size_t firstPosition) const {
+    for (std::size_t i = firstPosition; i < choices.size(); ++i)
+        if (choices[i] == name) return static_cast<int>(i);
+    return -1;
 }
 
 void ProfessionChoice::ChooseSpecializationByName(const std::string& name) {
     if (name.empty()) return;
     for (std::size_t i = 0; i < specializations.size(); ++i) {
         if (specializations[i] == name) {
-            CmbSpecialChange(static_cast<int>(i));
+            ChooseSpecialization(static_cast<int>(i));
             return;
         }
     }
 }
 
 std::string ProfessionChoice::ChosenSpecialization() const {
-    const int index = builder_.Hero.Specialization;
+    const int index = document_.Hero.Specialization;
     if (index < 0 || index >= static_cast<int>(specializations.size())) return {};
     return specializations[static_cast<std::size_t>(index)];
 }
 
 const TProfData* ProfessionChoice::Chosen() const {
-    const int index = builder_.Hero.ProfessionIndex;
+    const int index = document_.Hero.ProfessionIndex;
     if (index < 0 || index >= static_cast<int>(list.size())) return nullptr;
     return &list[static_cast<std::size_t>(index)];
 }
 
 std::string ProfessionChoice::ChosenName() const {
-    const int index = builder_.Hero.ProfessionIndex;
+    const int index = document_.Hero.ProfessionIndex;
     if (index < 0 || index >= static_cast<int>(choices.size())) return {};
     return choices[static_cast<std::size_t>(index)];
 }
 
-void ProfessionChoice::CmbProfessionChange(int index) {
-    THero& hero = builder_.Hero;
-    builder_.SetChanged(true);
+void ProfessionChoice::Choose(int index) {
+    HeroDocument::Operation operation(document_);
+    THero& hero = document_.Hero;
+    document_.SetChanged(true);
     hero.ProfessionIndex = index >= 0 && index < static_cast<int>(list.size()) ? index : -1;
     hero.Specialization = -1;
     specializations.clear();
     switch (hero.ProfessionIndex) {
     case kWeaponSpecializationPosition:
         for (const TSkillItem& skill : hero.Skills)
-            if (skill.CombatSpec && builder_.Rules.ValidSource(skill.Source))
+            if (skill.CombatSpec && rules_.ValidSource(skill.Source))
                 specializations.push_back(skill.Name);
-        builder_.PaintCombat();
         break;
     case kResistanceBonusPosition:
         specializations.assign(kResistanceBonusChoices.begin(), kResistanceBonusChoices.end());
@@ -76,49 +72,32 @@ void ProfessionChoice::CmbProfessionChange(int index) {
         hero.ProfessionMinimums = MinimumsOf(*profession);
     else
         hero.ProfessionMinimums.fill(kNoProfessionMinimum);
-
-    AttributeScores& attributes = builder_.Attributes;
-    attributes.SetAttribLevels();
-    attributes.SetActionScore();
-    attributes.SetLastResort();
-    // The resistance bonus goes with the profession: show the modifiers as they now stand.
-    for (int attribute = 0; attribute < kAttributeCount; ++attribute)
-        attributes.PaintAttribute(attribute);
-
-    builder_.RebuildSkillLists();
-    if (hero.SpeciesIndex >= 0) builder_.GrantFreeSkills();
-    builder_.RebuildProfessionDependents();
-    PaintChoices();
+    document_.Touch(Aspect::Profession);
 }
 
-void ProfessionChoice::CmbSpecialChange(int index) {
-    THero& hero = builder_.Hero;
-    builder_.SetChanged(true);
+void ProfessionChoice::ChooseSpecialization(int index) {
+    HeroDocument::Operation operation(document_);
+    THero& hero = document_.Hero;
+    document_.SetChanged(true);
     hero.Specialization =
         index >= 0 && index < static_cast<int>(specializations.size()) ? index : -1;
-    builder_.PaintSelectedSkills();
-    builder_.PaintSelectedPsionics();
-    builder_.PaintFixedNotes();
-    // Shown at once rather than at the next attribute change.
-    for (int attribute = 0; attribute < kAttributeCount; ++attribute)
-        builder_.Attributes.PaintAttribute(attribute);
-    PaintChoices();
+    document_.Touch(Aspect::Profession);
 }
 
 void ProfessionChoice::PaintChoices() {
-    const THero& hero = builder_.Hero;
+    const THero& hero = document_.Hero;
     ChoiceView profession;
     profession.items = choices;
     profession.index =
         hero.ProfessionIndex < static_cast<int>(choices.size()) ? hero.ProfessionIndex : -1;
-    builder_.Views.SetChoice("Profession", std::move(profession));
-    builder_.Views.SetLabel("Profession", ChosenName());
+    document_.Views.SetChoice(kProfessionChoice, std::move(profession));
+    document_.Views.SetLabel(kProfessionLabel, ChosenName());
 
     ChoiceView specialization;
     specialization.items = specializations;
     specialization.index = hero.Specialization;
     specialization.caption = SpecializationLabel(hero.ProfessionIndex);
     specialization.visible = specialization.caption != kNoSpecializationLabel;
-    builder_.Views.SetChoice("Specialization", specialization);
-    builder_.Views.SetLabel("Specialization", specialization.Chosen());
+    document_.Views.SetChoice(kSpecializationChoice, specialization);
+    document_.Views.SetLabel(kSpecializationLabel, specialization.Chosen());
 }

@@ -1,31 +1,32 @@
 #pragma once
 // The profession choice: the profession list (the seven built-in professions, then those of
-// the configuration catalogue), choosing a profession, and the specialization choice that
-// three of them offer.
+// the configuration catalogue), choosing a profession with its attribute minimums, and the
+// specialization choice that three of them offer.
 
+#include "hero/HeroDocument.h"
 #include "hero/TypeDefinitions.h"
 
 #include <string>
 #include <vector>
 
-class HeroBuilder;
+class RulesConfiguration;
 
 class ProfessionChoice {
 public:
-    explicit ProfessionChoice(HeroBuilder& builder) : builder_(builder) {}
+    ProfessionChoice(HeroDocument& document, const RulesConfiguration& rules)
+        : document_(document), rules_(rules) {}
 
     // Empties the list and offers the seven built-in professions again.
     void ResetToBuiltIns();
-    // Chooses the first profession named `name`, searching from `firstPosition`; false when
+    // The position of the first profession named `name` from `firstPosition` on; -1 when
     // there is none.
-    bool ChooseByName(const std::string& name, std::size_t firstPosition = 0);
+    int IndexOf(const std::string& name, std::size_t firstPosition = 0) const;
 
-    // The person (or a hero file, or a reload, or clearing the hero with -1) chose the
-    // profession at `index`.
-    void CmbProfessionChange(int index);
-    // The person chose the specialization at `index` of the specialization list.
-    void CmbSpecialChange(int index);
-
+    // Makes the profession at `index` the hero's (-1: none): its minimums, and the
+    // specialization list it offers, with no specialization chosen.
+    void Choose(int index);
+    // Chooses the specialization at `index` of the specialization list.
+    void ChooseSpecialization(int index);
     // Chooses the specialization of that text when the list offers it.
     void ChooseSpecializationByName(const std::string& name);
     std::string ChosenSpecialization() const;
@@ -42,5 +43,11 @@ public:
     std::vector<std::string> specializations; // the specialization list of the profession
 
 private:
-    HeroBuilder& builder_;
+    HeroDocument& document_;
+    const RulesConfiguration& rules_;
 };
+
+inline constexpr ChoiceName kProfessionChoice{"Profession"};
+inline constexpr LabelName kProfessionLabel{"Profession"};
+inline constexpr ChoiceName kSpecializationChoice{"Specialization"};
+inline constexpr LabelName kSpecializationLabel{"Specialization"};

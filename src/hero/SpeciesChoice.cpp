@@ -1,109 +1,88 @@
 #include "hero/SpeciesChoice.h"
 
-#include "app/HeroBuilder.h"
+#include "rules/RulesConfiguration.h"
 
-namespace {
-constexpr const char* kClearSkillList =
-    "Clear skill list?\r\"No\" means keep all skills and recalculate costs";
-}
-
-void SpeciesChoice::ScanNames() {
+void SpeciesChoice::LoadNames() {
     XmlReadResult read;
     list_ = scanner_.Scan(
-        builder_.paths.InDataDir("species.xml"),
-        [this](const std::string& source) { return builder_.Rules.ValidSource(source); }, &read);
-    builder_.ReportReadErrors(read);
+        document_.paths.InDataDir("species.xml"),
+        [this](const std::string& source) { return rules_.ValidSource(source); }, &read);
+    document_.ReportReadErrors(read);
+    document_.Touch(Aspect::Species);
+}
+
+int SpeciesChoice::IndexOf(const std::string& name) const {
+    for (std::size_t i = 0; i < list_.size(); ++i)
+        if (list_[i] == name) return static_cast<int>(i);
+    return -1;
 }
 
 std::string SpeciesChoice::ChosenName() const {
-    const int index = builder_.Hero.SpeciesIndex;
+    const int index = document_.Hero.SpeciesIndex;
     if (index < 0 || index >= static_cast<int>(list_.size())) return {};
     return list_[static_cast<std::size_t>(index)];
 }
 
-void SpeciesChoice::CmbSpeciesChange(int index) {
-    THero& hero = builder_.Hero;
-    builder_.SetChanged(true);
-    if (!builder_.Loading && builder_.SkillTableRowCount() >= 2 &&
-        builder_.prompter.confirm(kClearSkillList))
-        builder_.ClearSkills();
-
+void SpeciesChoice::Choose(int index) {
+    HeroDocument::Operation operation(document_);
+    THero& hero = document_.Hero;
     hero.SpeciesIndex = index >= 0 && index < static_cast<int>(list_.size()) ? index : -1;
     hero.CurrentSpecies = TSpeciesData{};
     if (hero.SpeciesIndex >= 0) {
         XmlReadResult read;
         hero.CurrentSpecies = ReadSpecies(
-            builder_.paths.InDataDir("species.xml"), ChosenName(),
-            [this](const std::string& line) { builder_.logs.Log(line); }, &read);
-        builder_.ReportReadErrors(read);
+            document_.paths.InDataDir("species.xml"), ChosenName(),
+            [this](const std::string& line) { document_.logs.Log(line); }, &read);
+        document_.ReportReadErrors(read);
     }
-
-    AttributeScores& attributes = builder_.Attributes;
-    attributes.SetAttribLevels();
-    attributes.SetActionScore();
-    attributes.SetMovement();
-    attributes.SetDurability();
-    builder_.GrantFreeSkills();
-    builder_.PaintFixedNotes();
-
     hero.Primitive = false;
-    const TSpeciesData& species = hero.CurrentSpecies;
-    hero.CyberSkill = species.CyberSkill;
-    PaintChoices();
-
-    builder_.CalculateSkillPoints();
-    builder_.SetCyberTolerance();
+    hero.CyberSkill = hero.CurrentSpecies.CyberSkill;
+    document_.Touch(Aspect::Species);
 }
 
-void SpeciesChoice::DropSpecies() {
-    THero& hero = builder_.Hero;
+void SpeciesChoice::Drop() {
+    HeroDocument::Operation operation(document_);
+    THero& hero = document_.Hero;
     hero.SpeciesIndex = -1;
     hero.CurrentSpecies = TSpeciesData{};
     hero.Primitive = false;
     hero.CyberSkill = false;
-    builder_.Attributes.SetAttribLevels();
-    PaintChoices();
-    builder_.PaintFixedNotes();
-    builder_.CalculateSkillPoints();
-    builder_.SetCyberTolerance();
+    document_.Touch(Aspect::Species);
 }
 
-void SpeciesChoice::CbPrimitiveClick(bool checked) {
-    builder_.Hero.Primitive = checked;
-    builder_.SetChanged(true);
-    PaintChoices();
-    builder_.CalculateSkillPoints();
-    builder_.PaintFixedNotes();
+void SpeciesChoice::SetPrimitive(bool reduced) {
+    HeroDocument::Operation operation(document_);
+    document_.Hero.Primitive = reduced;
+    document_.SetChanged(true);
+    document_.Touch(Aspect::Species);
 }
 
-void SpeciesChoice::CbCyberSkillClick(bool checked) {
-    THero& hero = builder_.Hero;
-    if (hero.CurrentSpecies.CyberSkill) checked = true;
-    hero.CyberSkill = checked;
-    builder_.SetChanged(true);
-    PaintChoices();
-    builder_.CalculateSkillPoints();
-    builder_.SetCyberTolerance();
+void SpeciesChoice::SetCyberSkill(bool taken) {
+    HeroDocument::Operation operation(document_);
+    THero& hero = document_.Hero;
+    hero.CyberSkill = taken || hero.CurrentSpecies.CyberSkill;
+    document_.SetChanged(true);
+    document_.Touch(Aspect::Species);
 }
 
 void SpeciesChoice::PaintChoices() {
-    const THero& hero = builder_.Hero;
+    const THero& hero = document_.Hero;
     ChoiceView choice;
     choice.items = list_;
     choice.index = hero.SpeciesIndex;
-    builder_.Views.SetChoice("Species", std::move(choice));
-    builder_.Views.SetLabel("Species", ChosenName());
+    document_.Views.SetChoice(kSpeciesChoice, std::move(choice));
+    document_.Views.SetLabel(kSpeciesLabel, ChosenName());
 
     CheckView primitive;
     primitive.caption = kPrimitiveCaption;
     primitive.checked = hero.Primitive;
     primitive.visible = hero.CurrentSpecies.Primitive;
-    builder_.Views.SetCheck("Primitive", primitive);
+    document_.Views.SetCheck(kPrimitiveCheck, primitive);
 
     CheckView cyberSkill;
     const bool free = hero.CurrentSpecies.CyberSkill;
     cyberSkill.caption = free ? kCyberSkillFreeCaption : kCyberSkillPaidCaption;
     cyberSkill.checked = hero.CyberSkill;
     cyberSkill.enabled = !free;
-    builder_.Views.SetCheck("CyberSkill", cyberSkill);
+    document_.Views.SetCheck(kCyberSkillCheck, cyberSkill);
 }

@@ -1,38 +1,45 @@
 #pragma once
 // The species choice: the names of the species of active sources, and choosing one, which
-// copies its full record into the hero and re-applies every species-dependent value.
+// copies its full record into the hero along with its special choices (the primitive
+// penalty reduction and the Cyberskill).
 
+#include "hero/HeroDocument.h"
 #include "hero/SpeciesCatalogue.h"
 
 #include <string>
 #include <vector>
 
-class HeroBuilder;
+class RulesConfiguration;
 
 class SpeciesChoice {
 public:
-    explicit SpeciesChoice(HeroBuilder& builder) : builder_(builder) {}
+    SpeciesChoice(HeroDocument& document, const RulesConfiguration& rules)
+        : document_(document), rules_(rules) {}
 
     // Rebuilds the species list from the catalogue (configuration load).
-    void ScanNames();
-    // The person (or a hero file, or a reload) chose the species at `index` of the list.
-    void CmbSpeciesChange(int index);
+    void LoadNames();
+    // Makes the species at `index` of the list the hero's (-1 or beyond the list: none):
+    // its record is read, the primitive choice is cleared and the Cyberskill follows it.
+    void Choose(int index);
     // The chosen species is no longer offered (its source went away): the hero has no
     // species any more, and what came with it goes too. Nothing is asked.
-    void DropSpecies();
-    // The primitive penalty choice was ticked or unticked.
-    void CbPrimitiveClick(bool checked);
-    // The Cyberskill box was ticked or unticked (it cannot be while the species grants it).
-    void CbCyberSkillClick(bool checked);
+    void Drop();
+    // Reduces the primitive penalty, or not.
+    void SetPrimitive(bool reduced);
+    // Gives or takes the Cyberskill (it stays while the species grants it).
+    void SetCyberSkill(bool taken);
 
     const std::vector<std::string>& List() const { return list_; }
+    // The position of a species in the list; -1 when it is not offered.
+    int IndexOf(const std::string& name) const;
     // The name shown in the species choice; empty when none is chosen.
     std::string ChosenName() const;
     // Shows the species choice, the primitive choice and the Cyberskill box.
     void PaintChoices();
 
 private:
-    HeroBuilder& builder_;
+    HeroDocument& document_;
+    const RulesConfiguration& rules_;
     SpeciesNameScanner scanner_;
     std::vector<std::string> list_;
 };
@@ -40,3 +47,8 @@ private:
 inline constexpr const char* kPrimitiveCaption = "Reduce Primitive Penalty From +2 to +1 step";
 inline constexpr const char* kCyberSkillFreeCaption = "Cyberskill [ Free ]";
 inline constexpr const char* kCyberSkillPaidCaption = "Cyberskill [ 10 skill points ]";
+
+inline constexpr ChoiceName kSpeciesChoice{"Species"};
+inline constexpr LabelName kSpeciesLabel{"Species"};
+inline constexpr CheckName kPrimitiveCheck{"Primitive"};
+inline constexpr CheckName kCyberSkillCheck{"CyberSkill"};

@@ -1,7 +1,6 @@
 #include "rules/RulesConfiguration.h"
 
 #include "app/AtomicFile.h"
-#include "app/HeroBuilder.h"
 
 #include <system_error>
 
@@ -16,95 +15,89 @@ constexpr const char* kCoreRequired = "You must use the Core Source Book. \rTo a
 void RulesConfiguration::StartUp() {
     sources.Reset();
     XmlReadResult read;
-    for (const std::string& name : ReadKnownSources(builder_.paths.InDataDir("config.xml"), &read))
+    for (const std::string& name : ReadKnownSources(document_.paths.InDataDir("config.xml"), &read))
         sources.AddKnownSource(name);
-    builder_.ReportReadErrors(read);
+    document_.ReportReadErrors(read);
 
     std::error_code error;
-    if (std::filesystem::exists(builder_.paths.InAppDir("defaults.xml"), error))
-        SetDefaultSources();
+    if (std::filesystem::exists(document_.paths.InAppDir("defaults.xml"), error))
+        ApplyDefaults();
     else
-        builder_.prompter.info(kNoDefaultsFile);
+        document_.prompter.info(kNoDefaultsFile);
 
     ruleSets.Reset();
-    if (!builder_.Ready)
-        builder_.ReportReadErrors(ruleSets.ReadCatalogue(builder_.paths.InDataDir("rulesets.xml")));
+    document_.ReportReadErrors(ruleSets.ReadCatalogue(document_.paths.InDataDir("rulesets.xml")));
+    document_.Views.Touch(kSourcesMenu);
 }
 
-void RulesConfiguration::SourceClick(std::size_t entryIndex) {
-    if (entryIndex >= sources.Entries().size()) return;
+bool RulesConfiguration::ToggleSource(std::size_t entryIndex) {
+    if (entryIndex >= sources.Entries().size()) return false;
     if (UpperCase(sources.Entries()[entryIndex].name) == "CORE") {
-        builder_.prompter.error(kCoreRequired);
-        return;
+        document_.prompter.error(kCoreRequired);
+        return false;
     }
     sources.Toggle(entryIndex);
-    if (builder_.Ready) {
-        builder_.LoadConfiguration();
-        builder_.NotifyViews();
-        if (builder_.prompter.confirm("Make this the default?")) SaveDefaults();
-    }
-    builder_.Views.Touch("Sources");
+    document_.Views.Touch(kSourcesMenu);
+    return true;
 }
 
 void RulesConfiguration::ToggleByCaption(const std::string& caption) {
     const int entry = sources.FindEntryByCaption(caption);
-    if (entry >= 0) SourceClick(static_cast<std::size_t>(entry));
+    if (entry >= 0) ToggleSource(static_cast<std::size_t>(entry));
 }
 
 void RulesConfiguration::ActivateSource(const std::string& name) {
-    builder_.Ready = false;
     if (!ValidSource(name) && name != "Core") ToggleByCaption(name);
-    builder_.Ready = true;
 }
 
 void RulesConfiguration::ClearSources() {
-    const bool wasReady = builder_.Ready;
-    builder_.Ready = false;
     const std::vector<std::string> active = sources.Active();
     for (auto it = active.rbegin(); it != active.rend(); ++it)
         if (*it != "Core" && ValidSource(*it)) ToggleByCaption(*it);
-    builder_.Ready = wasReady;
 }
 
-void RulesConfiguration::SetDefaultSources() {
-    const bool wasReady = builder_.Ready;
-    builder_.Ready = false;
+void RulesConfiguration::ApplyDefaults() {
     customPerks.clear();
     customFlaws.clear();
     ClearSources();
     CustomDefaults custom;
     const auto read = ReadDefaultsFile(
-        builder_.paths.InAppDir("defaults.xml"),
+        document_.paths.InAppDir("defaults.xml"),
         [this](const std::string& piece) {
             if (piece != "Core") ToggleByCaption(piece);
         },
         custom);
-    builder_.ReportReadErrors(read);
+    document_.ReportReadErrors(read);
     customPerks = std::move(custom.perks);
     customFlaws = std::move(custom.flaws);
-    builder_.SetCustomCyberItems(std::move(custom.cyberItems));
-    builder_.Ready = wasReady;
+    SetCustomCyberItems(std::move(custom.cyberItems));
 }
 
 void RulesConfiguration::SaveDefaults() {
     const std::string text =
-        FormatDefaults(sources.Active(), customPerks, customFlaws, builder_.CyberCatalogue());
-    if (!WriteFileAtomically(builder_.paths.InAppDir("defaults.xml"), text))
-        builder_.prompter.error("Failed to save defaults");
+        FormatDefaults(sources.Active(), customPerks, customFlaws, CyberCatalogue());
+    if (!WriteFileAtomically(document_.paths.InAppDir("defaults.xml"), text))
+        document_.prompter.error("Failed to save defaults");
 }
 
-void RulesConfiguration::RuleSetClick(std::size_t entryIndex) {
-    if (entryIndex >= ruleSets.Entries().size()) return;
+void RulesConfiguration::SetCustomCyberItems(std::vector<TCyberTech> items) {
+    std::erase_if(cyberCatalogue_,
+                  [](const TCyberTech& item) { return UpperCase(item.Source) == "CUSTOM"; });
+    for (auto& item : items)
+        cyberCatalogue_.push_back(std::move(item));
+}
+
+bool RulesConfiguration::ChooseRuleSet(std::size_t entryIndex) {
+    if (entryIndex >= ruleSets.Entries().size()) return false;
     ruleSets.Click(entryIndex);
-    builder_.CurrentRuleSetName = ruleSets.CurrentName();
-    builder_.RuleSetChanged();
+    return true;
 }
 
-void RulesConfiguration::SetRuleSet(const std::string& name) {
+bool RulesConfiguration::SetRuleSet(const std::string& name) {
     const int entry = ruleSets.EntryForName(name);
     if (entry < 0) {
-        builder_.prompter.error("Ruleset \"" + name + "\" not found. Using current default");
-        return;
+        document_.prompter.error("Ruleset \"" + name + "\" not found. Using current default");
+        return false;
     }
-    RuleSetClick(static_cast<std::size_t>(entry));
+    return ChooseRuleSet(static_cast<std::size_t>(entry));
 }

@@ -1,13 +1,14 @@
 #include "skills/SkillBudget.h"
 
-#include "app/HeroBuilder.h"
 #include "hero/AttributeScores.h"
+#include "hero/ProfessionChoice.h"
 #include "hero/Professions.h"
+#include "rules/RulesConfiguration.h"
+#include "skills/SkillPurchases.h"
 #include "xml/ValueParsing.h"
 
 namespace {
-// The tables whose rows spend skill points.
-constexpr const char* kSpendingTables[] = {"Skills", "Psionics", "FX"};
+constexpr TableName kSpendingTables[] = {kSkillTable, kPsionicTable, kFXTable};
 constexpr int kPrimitiveReductionCost = 4;
 constexpr int kCyberSkillCost = 10;
 constexpr int kCashOutValue = 3;
@@ -16,12 +17,12 @@ constexpr int kTechOpPosition = 5;
 } // namespace
 
 void SkillBudget::CalculateSkillPoints() {
-    THero& hero = builder_.Hero;
-    const TRuleset& rules = builder_.RuleSet();
+    THero& hero = document_.Hero;
+    const TRuleset& rules = rules_.RuleSet();
     int used = 0;
     int broadUsed = 0;
-    for (const char* name : kSpendingTables) {
-        const TableView& table = builder_.Views.Table(name);
+    for (const TableName name : kSpendingTables) {
+        const TableView& table = document_.Views.Table(name);
         if (table.size() < 2 || table[1].empty() || table[1][0].empty()) continue;
         for (std::size_t r = 1; r < table.size(); ++r) {
             const TableRow& row = table[r];
@@ -32,83 +33,83 @@ void SkillBudget::CalculateSkillPoints() {
             if (rank.empty() && !cell0.empty()) ++broadUsed;
         }
     }
-    used -= builder_.PerkFlawAdjustment();
+    // Perks and flaws, benefits and last resort points add their costs here as their pages
+    // arrive, each a function of the hero.
     const TSpeciesData& species = hero.CurrentSpecies;
     if (hero.Primitive && species.Primitive) used += kPrimitiveReductionCost;
     if (hero.CyberSkill && !species.CyberSkill) used += kCyberSkillCost;
-    used += builder_.BenefitsCost();
 
     const int intelligence = hero.Score[attINT];
     int available = (intelligence + rules.SkillPtIntMod) * rules.SkillPtMult + species.SkillPoints +
                     rules.BonusSkillPts;
     available += hero.AchievementTotals.PointsEarned;
     if (hero.ProfessionIndex == kTechOpPosition) available += hero.AchievementTotals.Level - 1;
-    used += builder_.LastResortPointsCost();
     for (const TSkillPointAdjustment& adjustment : hero.SkillPointAdjustments)
         used += adjustment.Points;
     available += kCashOutValue * static_cast<int>(hero.CashedOutSkills.size());
 
     const auto intResistance =
-        ParseInteger(builder_.Views.Label(AttributeViewName(attINT, "Res")).text);
+        ParseInteger(document_.Views.Label(AttributeLabel(attINT, AttributeColumn::Res)).text);
     const int broadAvailable = intResistance.value_or(0) + kBroadSkillBase;
 
     hero.SkillPointBudget = {available, used, broadAvailable, broadUsed};
-    builder_.Views.SetLabel("SkillPoints", std::to_string(available - used) + "  [" +
-                                               std::to_string(used) + " used of " +
-                                               std::to_string(available) + "]");
-    builder_.Views.SetLabel("BroadSkills", std::to_string(broadAvailable - broadUsed) + " [" +
-                                               std::to_string(broadUsed) + " used of " +
-                                               std::to_string(broadAvailable) + "]");
+    document_.Views.SetLabel(kSkillPointsLabel, std::to_string(available - used) + "  [" +
+                                                    std::to_string(used) + " used of " +
+                                                    std::to_string(available) + "]");
+    document_.Views.SetLabel(kBroadSkillsLabel, std::to_string(broadAvailable - broadUsed) + " [" +
+                                                    std::to_string(broadUsed) + " used of " +
+                                                    std::to_string(broadAvailable) + "]");
 }
 
-void SkillBudget::AddSkillPtAdj(int points, const std::string& description) {
-    builder_.Hero.SkillPointAdjustments.push_back({points, description});
-    PaintAdjustments();
+void SkillBudget::AddAdjustment(int points, const std::string& description) {
+    HeroDocument::Operation operation(document_);
+    document_.Hero.SkillPointAdjustments.push_back({points, description});
+    document_.Touch(Aspect::Budget);
 }
 
-SkillBudget::AdjustResult SkillBudget::CmdAdjSkillptsClick(const std::string& pointsText,
-                                                           const std::string& description) {
+SkillBudget::AdjustResult SkillBudget::EnterAdjustment(const std::string& pointsText,
+                                                       const std::string& description) {
     const auto points = ParseInteger(pointsText);
     if (!points) {
-        builder_.prompter.error("Points must be numeric.");
+        document_.prompter.error("Points must be numeric.");
         return {false, Focus::Points};
     }
     if (description.empty()) {
-        builder_.prompter.error("Provide a description");
+        document_.prompter.error("Provide a description");
         return {false, Focus::Description};
     }
-    AddSkillPtAdj(*points, description);
-    CalculateSkillPoints();
-    builder_.SetChanged(true);
+    HeroDocument::Operation operation(document_);
+    AddAdjustment(*points, description);
+    document_.SetChanged(true);
     return {true, Focus::Points};
 }
 
-void SkillBudget::SgAdjSkillPtsDblClick(int row) {
-    auto& adjustments = builder_.Hero.SkillPointAdjustments;
+void SkillBudget::RemoveAdjustment(int row) {
+    auto& adjustments = document_.Hero.SkillPointAdjustments;
     if (adjustments.empty()) {
-        builder_.prompter.error("Nothing to remove");
+        document_.prompter.error("Nothing to remove");
         return;
     }
+    HeroDocument::Operation operation(document_);
     if (adjustments.size() == 1)
         adjustments.clear();
     else if (row >= 1 && row <= static_cast<int>(adjustments.size()))
         adjustments.erase(adjustments.begin() + (row - 1));
-    PaintAdjustments();
-    CalculateSkillPoints();
-    builder_.SetChanged(true);
+    document_.Touch(Aspect::Budget);
+    document_.SetChanged(true);
 }
 
 void SkillBudget::PaintAdjustments() {
     TableView table{{"", ""}};
-    for (const TSkillPointAdjustment& adjustment : builder_.Hero.SkillPointAdjustments)
+    for (const TSkillPointAdjustment& adjustment : document_.Hero.SkillPointAdjustments)
         table.push_back({std::to_string(adjustment.Points), adjustment.Description});
     if (table.size() == 1) table.push_back({"", ""});
-    builder_.Views.SetTable("SkillPointAdjustments", std::move(table));
+    document_.Views.SetTable(kAdjustmentTable, std::move(table));
 }
 
-void SkillBudget::PaintNotes() {
-    const THero& hero = builder_.Hero;
-    const TRuleset& rules = builder_.RuleSet();
+void SkillBudget::PaintFixedNotes() {
+    const THero& hero = document_.Hero;
+    const TRuleset& rules = rules_.RuleSet();
     TableView lines;
     auto line = [&lines](std::string text) { lines.push_back({std::move(text)}); };
 
@@ -130,16 +131,16 @@ void SkillBudget::PaintNotes() {
     if (hero.CurrentSpecies.Primitive && hero.Primitive)
         line("Primitive Penalty Reduced from +2 to +1 step");
 
-    if (const TProfData* profession = builder_.Professions.Chosen()) {
+    if (const TProfData* profession = professions_.Chosen()) {
         for (const std::string& note : profession->Notes)
             if (!note.empty()) line(note);
         const std::string label = SpecializationLabel(hero.ProfessionIndex);
-        const std::string name = builder_.Professions.ChosenName();
+        const std::string name = professions_.ChosenName();
         if (label != kNoSpecializationLabel)
-            line(name + " " + label + " (" + builder_.Professions.ChosenSpecialization() + ")");
-        const std::string fxLabel = builder_.Views.Label("FXLabel").text;
+            line(name + " " + label + " (" + professions_.ChosenSpecialization() + ")");
+        const std::string fxLabel = document_.Views.Label(kFXLabel).text;
         if (fxLabel == "FX Adept" || fxLabel == "FX Talent*")
             line(name + " FX Specialization: " + hero.FXSpecialization);
     }
-    builder_.Views.SetTable("FixedNotes", std::move(lines));
+    document_.Views.SetTable(kFixedNotesTable, std::move(lines));
 }

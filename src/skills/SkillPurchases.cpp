@@ -1,10 +1,13 @@
 #include "skills/SkillPurchases.h"
 
-#include "app/HeroBuilder.h"
+#include "hero/ProfessionChoice.h"
 #include "hero/Professions.h"
+#include "rules/RulesConfiguration.h"
 #include "skills/SkillCatalogue.h"
 #include "skills/SkillCosts.h"
 #include "xml/ValueParsing.h"
+
+#include <algorithm>
 
 namespace {
 constexpr const char* kCashOutQuestion = "Cashing out a free skill cannot be undone.\rProceed?";
@@ -16,32 +19,51 @@ std::string RowKey(const TableView& table, int row) {
     const TableRow& cells = table[static_cast<std::size_t>(row)];
     return cells.empty() ? std::string() : Trim(cells[0]);
 }
-} // namespace
 
-void SkillPurchases::PopulateSkills() {
-    builder_.Hero.Skills.clear();
-    XmlReadResult read;
-    catalogue_ = ReadSkillCatalogue(builder_.paths.InDataDir("skills.xml"), &read);
-    builder_.ReportReadErrors(read);
-    PaintAllSkills(); // paints the skill table as it ends
-    if (builder_.Hero.SpeciesIndex >= 0) ProcessFreeSkills();
+bool ValidAttribute(const TSkillItem& skill) {
+    return skill.Attrib >= 0 && skill.Attrib <= kAttributeCount;
 }
 
-void SkillPurchases::PaintAllSkills() {
-    THero& hero = builder_.Hero;
+// Calls `row` for each skill and instance the skill table shows, in its order.
+template <class RowFunction> void ForEachTableRow(const THero& hero, RowFunction row) {
+    for (const TSkillItem& entry : hero.Skills) {
+        if (!entry.Selected) continue;
+        if (entry.Multi) {
+            for (const TSkillItem& instance : hero.SkillInstances)
+                if (instance.Selected && instance.Name == entry.Name) row(instance, true);
+        } else {
+            row(entry, false);
+        }
+    }
+}
+} // namespace
+
+void SkillPurchases::LoadSkills() {
+    HeroDocument::Operation operation(document_);
+    document_.Hero.Skills.clear();
+    XmlReadResult read;
+    catalogue_ = ReadSkillCatalogue(document_.paths.InDataDir("skills.xml"), &read);
+    document_.ReportReadErrors(read);
+    OfferSkills();
+    if (document_.Hero.SpeciesIndex >= 0) GrantFreeSkills();
+}
+
+void SkillPurchases::OfferSkills() {
+    HeroDocument::Operation operation(document_);
+    THero& hero = document_.Hero;
     const std::vector<TSkillItem> keptSkills = std::move(hero.Skills);
     const std::vector<TSkillItem> keptInstances = std::move(hero.SkillInstances);
     hero.Skills.clear();
     hero.SkillInstances.clear();
 
-    const TProfData* profession = builder_.Professions.Chosen();
+    const TProfData* profession = professions_.Chosen();
     const std::string code = profession ? profession->SkillDiscount : std::string();
     TableView tree;
     std::string previousBroadSkill;
     int current = -1; // the node new nodes go under; -1 is the top level
     std::vector<int> parents;
     for (const TSkillItem& entry : catalogue_) {
-        if (!builder_.Rules.ValidSource(entry.Source)) continue;
+        if (!rules_.ValidSource(entry.Source)) continue;
         TSkillItem offered = entry;
         offered.Cost = PriceFor(entry, code, profession != nullptr);
         offered.TotalCost = offered.Cost;
@@ -61,14 +83,15 @@ void SkillPurchases::PaintAllSkills() {
             current = parents[static_cast<std::size_t>(current)];
         previousBroadSkill = offered.BroadSkill;
     }
-    builder_.Views.SetTable("SkillTree", std::move(tree));
+    document_.Views.SetTable(kSkillTree, std::move(tree));
 
     RestorePurchases(keptSkills, keptInstances);
 }
 
 void SkillPurchases::RestorePurchases(const std::vector<TSkillItem>& keptSkills,
                                       const std::vector<TSkillItem>& keptInstances) {
-    THero& hero = builder_.Hero;
+    HeroDocument::Operation operation(document_);
+    THero& hero = document_.Hero;
     for (const TSkillItem& kept : keptSkills) {
         if (!kept.Selected) continue;
         bool multi = false;
@@ -78,16 +101,18 @@ void SkillPurchases::RestorePurchases(const std::vector<TSkillItem>& keptSkills,
             multi = multi || offered.Multi;
         }
         for (int raise = 1; raise < kept.Rank; ++raise)
-            IncreaseSkillRank(kept.Name);
+            RaiseSkillRank(kept.Name);
         if (multi)
             for (const TSkillItem& instance : keptInstances)
                 if (instance.Name == kept.Name) hero.SkillInstances.push_back(instance);
     }
-    PaintSelectedSkills();
+    document_.Touch(Aspect::Skills);
 }
 
-void SkillPurchases::ProcessFreeSkills() {
-    THero& hero = builder_.Hero;
+void SkillPurchases::GrantFreeSkills() {
+    HeroDocument::Operation operation(document_);
+    const std::vector<std::string> before = UnmatchedRows();
+    THero& hero = document_.Hero;
     for (TSkillItem& offered : hero.Skills) {
         if (offered.Cost != 0) continue;
         for (const TSkillItem& entry : catalogue_) {
@@ -110,13 +135,17 @@ void SkillPurchases::ProcessFreeSkills() {
             offered.Selected = true;
         }
     }
-    PaintSelectedSkills();
+    document_.Touch(Aspect::Skills);
+    ReportUnmatchedAttributes(before);
 }
 
-void SkillPurchases::TvSkillsDblClick(int node) {
-    THero& hero = builder_.Hero;
-    if (node < 0 || node >= static_cast<int>(hero.Skills.size())) return;
-    builder_.SetChanged(true);
+int SkillPurchases::BuySkill(int node) {
+    THero& hero = document_.Hero;
+    if (node < 0 || node >= static_cast<int>(hero.Skills.size())) return 0;
+    HeroDocument::Operation operation(document_);
+    const std::vector<std::string> before = UnmatchedRows();
+    document_.SetChanged(true);
+    document_.Touch(Aspect::Skills);
     const std::size_t index = static_cast<std::size_t>(node);
     if (!hero.Skills[index].Selected || hero.Skills[index].Multi) {
         TSkillItem& entry = hero.Skills[index];
@@ -128,16 +157,12 @@ void SkillPurchases::TvSkillsDblClick(int node) {
             instance.Rank = 1;
             instance.TotalCost = entry.Cost;
             entry.TotalCost = 0;
-            const auto detail = builder_.prompter.askText(
+            const auto detail = document_.prompter.askText(
                 "Skill Details", "Provide details for this instance of: \r" + entry.Name, "");
-            if (!detail) {
-                PaintSelectedSkills();
-                return;
-            }
+            if (!detail) return 0;
             if (detail->empty()) {
-                builder_.prompter.error("Detail cannot be null");
-                PaintSelectedSkills();
-                return;
+                document_.prompter.error("Detail cannot be null");
+                return 0;
             }
             instance.Detail = *detail;
             hero.SkillInstances.push_back(std::move(instance));
@@ -153,22 +178,19 @@ void SkillPurchases::TvSkillsDblClick(int node) {
             offered.Rank = 1;
         }
     }
-    PaintSelectedSkills();
-    const std::string name = hero.Skills[index].Name;
-    const TableView& table = builder_.Views.Table("Skills");
-    int selectedRow = 0;
+    ReportUnmatchedAttributes(before);
+    const TableView table = SkillTable();
+    const std::string& name = hero.Skills[index].Name;
     for (int row = 1; row < static_cast<int>(table.size()); ++row)
-        if (RowKey(table, row) == name) {
-            selectedRow = row;
-            break;
-        }
-    builder_.Views.SetLabel("Skills.SelectedRow", std::to_string(selectedRow));
-    builder_.PaintCombat();
+        if (RowKey(table, row) == name) return row;
+    return 0;
 }
 
 bool SkillPurchases::AddSkill(const std::string& name, const std::string& detail, int rank) {
-    THero& hero = builder_.Hero;
-    AppLogs& logs = builder_.logs;
+    HeroDocument::Operation operation(document_);
+    const std::vector<std::string> before = UnmatchedRows();
+    THero& hero = document_.Hero;
+    AppLogs& logs = document_.logs;
     logs.DebugLog(2, "?AddSkill\"" + name + ":" + detail + "\"");
     bool bought = false;
     for (std::size_t i = 0; i < hero.Skills.size(); ++i) {
@@ -187,7 +209,7 @@ bool SkillPurchases::AddSkill(const std::string& name, const std::string& detail
             } else {
                 hero.SkillInstances.push_back(std::move(instance));
                 for (int raise = 1; raise < rank; ++raise)
-                    IncreaseSkillRank(name + ":" + detail);
+                    RaiseSkillRank(name + ":" + detail);
             }
         } else {
             bought = bought || !entry.Multi;
@@ -198,23 +220,25 @@ bool SkillPurchases::AddSkill(const std::string& name, const std::string& detail
                 entry.TotalCost = entry.Cost;
             } else {
                 for (int raise = 1; raise < rank; ++raise)
-                    IncreaseSkillRank(name);
+                    RaiseSkillRank(name);
             }
             logs.DebugLog(2, " *AddSkill: Cost=" + std::to_string(hero.Skills[i].TotalCost));
         }
     }
     logs.DebugLog(2, std::string(bought ? "+AddSkill" : "-AddSkill") + "\"" + name + ":" + detail +
                          "\"");
-    PaintSelectedSkills();
+    document_.Touch(Aspect::Skills);
+    ReportUnmatchedAttributes(before);
     return bought;
 }
 
-void SkillPurchases::IncreaseSkillRank(const std::string& key) {
-    THero& hero = builder_.Hero;
+void SkillPurchases::RaiseSkillRank(const std::string& key) {
+    HeroDocument::Operation operation(document_);
+    THero& hero = document_.Hero;
     const SkillKey parts = SplitKeyTrimmed(key);
-    AppLogs& logs = builder_.logs;
+    AppLogs& logs = document_.logs;
     logs.DebugLog(2, "*IncreaseRank(" + parts.name + ":" + parts.detail + ")");
-    const bool rule2C = builder_.RuleSet().Rule2C;
+    const bool rule2C = rules_.RuleSet().Rule2C;
     for (TSkillItem& entry : hero.Skills) {
         if (entry.Name != parts.name) continue;
         if (entry.Multi) {
@@ -231,13 +255,14 @@ void SkillPurchases::IncreaseSkillRank(const std::string& key) {
             logs.DebugLog(2, "*IncreaseRank ExtCost=" + std::to_string(entry.TotalCost));
         }
     }
-    PaintSelectedSkills();
+    document_.Touch(Aspect::Skills);
 }
 
-void SkillPurchases::DecreaseSkillRank(const std::string& key) {
-    THero& hero = builder_.Hero;
+void SkillPurchases::LowerSkillRank(const std::string& key) {
+    HeroDocument::Operation operation(document_);
+    THero& hero = document_.Hero;
     const SkillKey parts = SplitKeyAfterBlank(key);
-    const bool rule2C = builder_.RuleSet().Rule2C;
+    const bool rule2C = rules_.RuleSet().Rule2C;
     for (TSkillItem& entry : hero.Skills) {
         if (entry.Name != parts.name) continue;
         if (entry.Multi) {
@@ -253,42 +278,41 @@ void SkillPurchases::DecreaseSkillRank(const std::string& key) {
             entry.TotalCost = RankCost(entry.Cost, entry.Rank, false, rule2C);
         }
     }
-    PaintSelectedSkills();
+    document_.Touch(Aspect::Skills);
 }
 
-void SkillPurchases::CmdSkillUpClick(int row) {
-    const std::string key = RowKey(builder_.Views.Table("Skills"), row);
+void SkillPurchases::RaiseRowRank(int row) {
+    const std::string key = RowKey(document_.Views.Table(kSkillTable), row);
     if (key.empty()) {
-        builder_.prompter.plain("Please select a skill to raise");
+        document_.prompter.plain("Please select a skill to raise");
         return;
     }
-    builder_.SetChanged(true);
-    IncreaseSkillRank(key);
-    builder_.Views.SetLabel("Skills.SelectedRow", std::to_string(row));
-    builder_.PaintCombat();
+    HeroDocument::Operation operation(document_);
+    document_.SetChanged(true);
+    RaiseSkillRank(key);
 }
 
-void SkillPurchases::CmdSkillDnClick(int row) {
-    const std::string key = RowKey(builder_.Views.Table("Skills"), row);
+void SkillPurchases::LowerRowRank(int row) {
+    const std::string key = RowKey(document_.Views.Table(kSkillTable), row);
     if (key.empty()) {
-        builder_.prompter.plain("Please select a skill to lower");
+        document_.prompter.plain("Please select a skill to lower");
         return;
     }
-    builder_.SetChanged(true);
-    DecreaseSkillRank(key);
-    builder_.Views.SetLabel("Skills.SelectedRow", std::to_string(row));
-    builder_.PaintCombat();
+    HeroDocument::Operation operation(document_);
+    document_.SetChanged(true);
+    LowerSkillRank(key);
 }
 
-void SkillPurchases::CmdSkillRemClick(int row) {
-    THero& hero = builder_.Hero;
-    const TableView& table = builder_.Views.Table("Skills");
+void SkillPurchases::RemoveSkill(int row) {
+    THero& hero = document_.Hero;
+    const TableView& table = document_.Views.Table(kSkillTable);
     const std::string key = RowKey(table, row);
     if (key.empty()) return;
+    HeroDocument::Operation operation(document_);
     const SkillKey parts = SplitKeyAfterBlank(key);
     const TableRow& cells = table[static_cast<std::size_t>(row)];
     const int cost = cells.size() > 5 ? ParseInteger(cells[5]).value_or(-1) : -1;
-    builder_.SetChanged(true);
+    document_.SetChanged(true);
     if (cost != 0) {
         if (!parts.detail.empty()) {
             for (TSkillItem& instance : hero.SkillInstances)
@@ -299,43 +323,66 @@ void SkillPurchases::CmdSkillRemClick(int row) {
                 if (entry.Name == parts.name || entry.BroadSkill == parts.name)
                     entry.Selected = false;
         }
-        PaintSelectedSkills();
-        builder_.PaintCombat();
+        document_.Touch(Aspect::Skills);
         return;
     }
-    if (builder_.prompter.confirm(kCashOutQuestion)) CashOutFreeSkill(parts.name);
+    if (document_.prompter.confirm(kCashOutQuestion)) CashOutFreeSkill(parts.name);
 }
 
 void SkillPurchases::CashOutFreeSkill(const std::string& name) {
-    THero& hero = builder_.Hero;
+    HeroDocument::Operation operation(document_);
+    THero& hero = document_.Hero;
     hero.CashedOutSkills.push_back(name);
     for (TSkillItem& entry : hero.Skills)
         if (entry.BroadSkill == name) entry.Selected = false;
-    PaintSelectedSkills();
+    document_.Touch(Aspect::Skills);
 }
 
 void SkillPurchases::ClearSkills() {
-    THero& hero = builder_.Hero;
+    HeroDocument::Operation operation(document_);
+    THero& hero = document_.Hero;
     for (TSkillItem& entry : hero.Skills)
         entry.Selected = false;
     hero.SkillInstances.clear();
-    PaintSelectedSkills();
+    document_.Touch(Aspect::Skills);
 }
 
-void SkillPurchases::PaintSelectedSkills() {
-    const THero& hero = builder_.Hero;
+int SkillPurchases::TableRowCount() const {
+    int rows = 0;
+    ForEachTableRow(document_.Hero, [&rows](const TSkillItem&, bool) { ++rows; });
+    return rows;
+}
+
+std::vector<std::string> SkillPurchases::UnmatchedRows() const {
+    std::vector<std::string> names;
+    ForEachTableRow(document_.Hero, [&names](const TSkillItem& skill, bool instance) {
+        if (!ValidAttribute(skill))
+            names.push_back(instance ? skill.Name + ":" + skill.Detail : skill.Name);
+    });
+    return names;
+}
+
+void SkillPurchases::ReportUnmatchedAttributes(const std::vector<std::string>& rowsBefore) {
+    ForEachTableRow(document_.Hero, [&](const TSkillItem& skill, bool instance) {
+        if (ValidAttribute(skill)) return;
+        const std::string key = instance ? skill.Name + ":" + skill.Detail : skill.Name;
+        if (std::find(rowsBefore.begin(), rowsBefore.end(), key) == rowsBefore.end())
+            document_.prompter.error(skill.Name + " is not matched to a valid attribute");
+    });
+}
+
+TableView SkillPurchases::SkillTable() const {
+    const THero& hero = document_.Hero;
     TableView table{kSkillHeader};
     const bool weaponSpecialist = hero.ProfessionIndex == kWeaponSpecializationPosition;
-    const std::string specialization = builder_.Professions.ChosenSpecialization();
-    auto paintRow = [&](const TSkillItem& skill, bool instance) {
+    const std::string specialization = professions_.ChosenSpecialization();
+    ForEachTableRow(hero, [&](const TSkillItem& skill, bool instance) {
         const bool broad = !instance && IsBroadSkill(skill);
         TableRow row(6);
         row[0] = broad ? skill.Name : "  " + skill.Name;
         if (instance) row[0] += ": " + skill.Detail;
         if (!broad) row[1] = "  " + std::to_string(skill.Rank);
-        if (skill.Attrib < 0 || skill.Attrib > kAttributeCount) {
-            builder_.prompter.error(skill.Name + " is not matched to a valid attribute");
-        } else {
+        if (ValidAttribute(skill)) {
             if (skill.Attrib == 0) {
                 row[2] = "-";
                 row[3] = "N/A";
@@ -354,16 +401,10 @@ void SkillPurchases::PaintSelectedSkills() {
             row[5] = std::to_string(skill.TotalCost);
         }
         table.push_back(std::move(row));
-    };
-    for (const TSkillItem& entry : hero.Skills) {
-        if (!entry.Selected) continue;
-        if (entry.Multi) {
-            for (const TSkillItem& instance : hero.SkillInstances)
-                if (instance.Selected && instance.Name == entry.Name) paintRow(instance, true);
-        } else {
-            paintRow(entry, false);
-        }
-    }
-    builder_.Views.SetTable("Skills", std::move(table));
-    builder_.CalculateSkillPoints();
+    });
+    return table;
+}
+
+void SkillPurchases::PaintSelectedSkills() {
+    document_.Views.SetTable(kSkillTable, SkillTable());
 }

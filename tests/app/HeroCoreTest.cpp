@@ -41,9 +41,9 @@ protected:
                   R"(<RuleSets><RULESET NAME="Lean" AttributePts="50" /></RuleSets>)");
         Start();
     }
-    void Set(int attribute, int score) { builder->Attributes.SetScore(attribute, score); }
-    void Key(int attribute, char key) { builder->Attributes.KeyPress(attribute, key); }
-    const CheckView& Check(const char* name) const { return builder->Views.Check(name); }
+    void Set(int attribute, int score) { builder->Attributes().SetScore(attribute, score); }
+    void Key(int attribute, char key) { builder->Attributes().StepScore(attribute, key); }
+    const CheckView& Check(const char* name) const { return builder->Views().CheckNamed(name); }
 };
 
 TEST_F(HeroCore, StartsClearedAndEveryClearGivesTheSameViews) {
@@ -51,34 +51,36 @@ TEST_F(HeroCore, StartsClearedAndEveryClearGivesTheSameViews) {
         EXPECT_EQ(Labels(a + ".Base " + a + ".Total " + a + ".Limits " + a + ".Ut"), "10 10 4/14 5")
             << a;
     EXPECT_EQ(Labels("STR.Res DEX.Res INT.Res WIL.Res"), "+0 +0 +0 +0");
-    EXPECT_EQ(builder->Views.Labels().count("CON.Res") + builder->Views.Labels().count("PER.Res"),
+    EXPECT_EQ(builder->Views().Labels().count("CON.Res") +
+                  builder->Views().Labels().count("PER.Res"),
               0u);
     EXPECT_EQ(Labels(kCheck + " ActionDie Actions LastResortCost LastResortMax AttributeCost"),
               "11+ 10 5 2 0 2 3 1 60");
-    EXPECT_FALSE(builder->Views.Label("AttributeCost").red);
+    EXPECT_FALSE(builder->Views().LabelNamed("AttributeCost").red);
     EXPECT_EQ(Labels(kMove + " " + kDurability), "20 12 4 2 4 - - 10 10 5 5");
-    EXPECT_EQ(builder->Views.Choice("Species").index, -1);
-    EXPECT_EQ(builder->Views.Choice("Profession").index, -1);
-    EXPECT_FALSE(builder->Views.Choice("Specialization").visible || Check("Primitive").visible);
+    EXPECT_EQ(builder->Views().ChoiceNamed("Species").index, -1);
+    EXPECT_EQ(builder->Views().ChoiceNamed("Profession").index, -1);
+    EXPECT_FALSE(builder->Views().ChoiceNamed("Specialization").visible ||
+                 Check("Primitive").visible);
     EXPECT_EQ(Check("CyberSkill"), kCyberSkillOffered);
-    EXPECT_FALSE(builder->Changed);
+    EXPECT_FALSE(builder->Changed());
 
-    const auto labels = builder->Views.Labels();
-    const auto choices = builder->Views.Choices();
-    const auto checks = builder->Views.Checks();
+    const auto labels = builder->Views().Labels();
+    const auto choices = builder->Views().Choices();
+    const auto checks = builder->Views().Checks();
     ChooseSpecies("Chromeborn");
     ChooseProfession("Free Agent");
-    builder->Professions.CmbSpecialChange(1);
+    builder->ChooseSpecialization(1);
     Set(attSTR, 14);
     Key(attCON, 'w');
     for (int round = 1; round <= 2; ++round) {
         SCOPED_TRACE(round);
-        builder->FormClear();
-        EXPECT_EQ(builder->Views.Labels(), labels);
-        EXPECT_EQ(builder->Views.Choices(), choices);
-        EXPECT_EQ(builder->Views.Checks(), checks);
-        EXPECT_FALSE(builder->Changed);
-        EXPECT_EQ(builder->Hero.Specialization, -1);
+        builder->ClearHero();
+        EXPECT_EQ(builder->Views().Labels(), labels);
+        EXPECT_EQ(builder->Views().Choices(), choices);
+        EXPECT_EQ(builder->Views().Checks(), checks);
+        EXPECT_FALSE(builder->Changed());
+        EXPECT_EQ(builder->Hero().Specialization, -1);
     }
 }
 
@@ -87,18 +89,18 @@ TEST_F(HeroCore, ScoresStayWithinTheirLimitsAndEveryChangeMarksTheHero) {
     EXPECT_EQ(Label("STR.Total"), "14");
     Set(attSTR, 1);
     EXPECT_EQ(Labels("STR.Total STR.Res STR.Ut"), "4 -2 2");
-    builder->SetChanged(false);
+    builder->Document().SetChanged(false);
     Key(attSTR, 'q'); // already at the minimum, and still a change
-    EXPECT_TRUE(builder->Changed);
+    EXPECT_TRUE(builder->Changed());
     Key(attSTR, 'w');
     Key(attSTR, 'w');
     EXPECT_EQ(Labels("STR.Total STR.Res"), "6 -1");
 
-    builder->SetChanged(false);
+    builder->Document().SetChanged(false);
     Key(attSTR, 'x');
     Key(attSTR, 'W');
     EXPECT_EQ(Label("STR.Total"), "6");
-    EXPECT_FALSE(builder->Changed);
+    EXPECT_FALSE(builder->Changed());
 }
 
 TEST_F(HeroCore, EachAttributeUpdatesWhatDependsOnIt) {
@@ -125,30 +127,30 @@ TEST_F(HeroCore, EachAttributeUpdatesWhatDependsOnIt) {
 }
 
 TEST_F(HeroCore, CostCountsBasesAndTurnsRedOverTheRuleSetsBudget) {
-    builder->Hero.MutationTotals.Per = 1; // also raises the PER maximum
-    builder->Hero.BenefitTotals.Str = 2;
-    builder->Attributes.SetAttribLevels();
+    builder->Hero().MutationTotals.Per = 1; // also raises the PER maximum
+    builder->Hero().BenefitTotals.Str = 2;
+    Recompute();
     EXPECT_EQ(Labels("PER.Limits STR.Limits"), "4/15 4/14");
     Set(attSTR, 13);
     EXPECT_EQ(Labels("STR.Total STR.Base STR.Res AttributeCost"), "13 11 +2 60"); // PER base 9
-    EXPECT_FALSE(builder->Views.Label("AttributeCost").red);
+    EXPECT_FALSE(builder->Views().LabelNamed("AttributeCost").red);
     Key(attSTR, 'w');
-    EXPECT_EQ(builder->Views.Label("AttributeCost"), (LabelView{"61", true, true}));
+    EXPECT_EQ(builder->Views().LabelNamed("AttributeCost"), (LabelView{"61", true, true}));
 
     // Another rule set recomputes the colour, and is no change to the hero.
     Key(attSTR, 'q');
-    builder->SetChanged(false);
+    builder->Document().SetChanged(false);
     ChooseRules("Lean"); // 50 points
     EXPECT_EQ(Label("Ruleset"), "Lean");
-    EXPECT_TRUE(builder->Views.Label("AttributeCost").red);
+    EXPECT_TRUE(builder->Views().LabelNamed("AttributeCost").red);
     ChooseRules("Core");
-    EXPECT_FALSE(builder->Views.Label("AttributeCost").red);
-    EXPECT_FALSE(builder->Changed);
+    EXPECT_FALSE(builder->Views().LabelNamed("AttributeCost").red);
+    EXPECT_FALSE(builder->Changed());
 }
 
 TEST_F(HeroCore, ChoosingASpeciesAppliesItsRecord) {
     ChooseSpecies("Skywing");
-    EXPECT_TRUE(builder->Changed);
+    EXPECT_TRUE(builder->Changed());
     // STR below the species' range and CON above it both go to the minimum.
     EXPECT_EQ(Labels("Species STR.Limits CON.Limits DEX.Limits STR.Total CON.Total"),
               "Skywing 12/18 5/9 4/14 12 5");
@@ -161,13 +163,13 @@ TEST_F(HeroCore, ChoosingASpeciesAppliesItsRecord) {
     EXPECT_NE(log.find("\nDurMult = 1.5\n"), std::string::npos) << log;
 
     // Every species change unticks the primitive choice.
-    builder->Species.CbPrimitiveClick(true);
+    builder->SetPrimitive(true);
     ChooseSpecies("Skywing");
     EXPECT_FALSE(Check("Primitive").checked);
 
     // A plain species: its limits replace the old ones (minimum 3 is raised to 4), scores that
     // fit stay.
-    builder->Species.CbPrimitiveClick(true);
+    builder->SetPrimitive(true);
     ChooseSpecies("Terran");
     EXPECT_EQ(Labels("STR.Limits INT.Limits STR.Total ActionDie Stun"), "4/14 4/15 12 0 5");
     EXPECT_FALSE(Check("Primitive").visible || Check("Primitive").checked);
@@ -176,15 +178,15 @@ TEST_F(HeroCore, ChoosingASpeciesAppliesItsRecord) {
     EXPECT_EQ(Check("CyberSkill"), (CheckView{"Cyberskill [ Free ]", true, true, false}));
     ChooseSpecies("Terran");
     EXPECT_EQ(Check("CyberSkill"), kCyberSkillOffered);
-    EXPECT_FALSE(builder->Hero.CyberSkill);
+    EXPECT_FALSE(builder->Hero().CyberSkill);
 }
 
 TEST_F(HeroCore, SourceTogglesKeepTheSpeciesByNameOrDropIt) {
     ChooseSpecies("Skywing");
     ClickSource("Outer Reaches");
-    EXPECT_EQ(builder->Views.Choice("Species").items,
+    EXPECT_EQ(builder->Views().ChoiceNamed("Species").items,
               (Strings{"Driftborn", "Terran", "Skywing", "Chromeborn"}));
-    EXPECT_EQ(builder->Views.Choice("Species").index, 2);
+    EXPECT_EQ(builder->Views().ChoiceNamed("Species").index, 2);
     EXPECT_EQ(Labels("Species STR.Limits Move.Glide"), "Skywing 12/18 46.5");
 
     // CON joins this species' movement sum, so a CON change moves it too.
@@ -199,7 +201,7 @@ TEST_F(HeroCore, SourceTogglesKeepTheSpeciesByNameOrDropIt) {
     // Switched off: the species goes with its limits and its free Cyberskill; STR 15 is
     // above the maximum now and goes to the minimum.
     ClickSource("Outer Reaches");
-    EXPECT_EQ(builder->Views.Choice("Species").index, -1);
+    EXPECT_EQ(builder->Views().ChoiceNamed("Species").index, -1);
     EXPECT_EQ(Label("Species"), "");
     EXPECT_EQ(Labels("STR.Limits STR.Total Move.Sprint Stun"), "4/14 4 14 8");
     EXPECT_EQ(Check("CyberSkill"), kCyberSkillOffered);
@@ -209,22 +211,22 @@ TEST_F(HeroCore, ProfessionsRaiseMinimumsAndFreeAgentOffersAResistanceBonus) {
     Set(attPER, 8);
     EXPECT_EQ(Label("LastResortMax"), "1");
     ChooseProfession("Free Agent");
-    EXPECT_TRUE(builder->Changed);
+    EXPECT_TRUE(builder->Changed());
     EXPECT_EQ(Labels("DEX.Total DEX.Limits WIL.Limits DEX.Res LastResortCost LastResortMax"),
               "11 11/14 9/14 +1 3 2");
     EXPECT_EQ(Labels(kCheck), "13+ 12 6 3"); // (11 + 10) / 2 + 2
-    EXPECT_EQ(builder->Views.Choice("Specialization"),
+    EXPECT_EQ(builder->Views().ChoiceNamed("Specialization"),
               (ChoiceView{{"STR", "DEX", "INT", "WIL"}, -1, true, true, "Resistance Bonus"}));
 
-    builder->SetChanged(false);
-    builder->Professions.CmbSpecialChange(1);
-    EXPECT_TRUE(builder->Changed);
+    builder->Document().SetChanged(false);
+    builder->ChooseSpecialization(1);
+    EXPECT_TRUE(builder->Changed());
     EXPECT_EQ(Labels("Specialization DEX.Res STR.Res"), "DEX +2 +0");
 
     // Another profession takes the bonuses away.
     ChooseProfession("Tech Op");
     EXPECT_EQ(Labels("DEX.Res LastResortMax INT.Total"), "+1 1 11");
-    EXPECT_FALSE(builder->Views.Choice("Specialization").visible);
+    EXPECT_FALSE(builder->Views().ChoiceNamed("Specialization").visible);
 
     // A catalogue profession is chosen again by name after every reload.
     ChooseProfession("Void Pilot");
@@ -232,7 +234,7 @@ TEST_F(HeroCore, ProfessionsRaiseMinimumsAndFreeAgentOffersAResistanceBonus) {
     for (int toggle = 1; toggle <= 2; ++toggle) {
         SCOPED_TRACE(toggle);
         ClickSource("Outer Reaches");
-        EXPECT_EQ(builder->Views.Choice("Profession").index, 7);
+        EXPECT_EQ(builder->Views().ChoiceNamed("Profession").index, 7);
         EXPECT_EQ(Labels("DEX.Limits ActionCheck.Ordinary"), "12/14 13");
         EXPECT_EQ(Label("Profession"), "Void Pilot");
     }

@@ -9,11 +9,11 @@ using Startup = BuilderTest;
 TEST_F(Startup, RefusesToRunWithoutTheConfigurationCatalogue) {
     paths.emplace(app.Root());
     builder.emplace(prompter, *paths);
-    EXPECT_FALSE(builder->FormCreate());
+    EXPECT_FALSE(builder->Start());
     EXPECT_EQ(prompter.Texts(Kind::Error),
               Strings{"Configuration Data File not found.\rAborting!"});
     EXPECT_EQ(prompter.messages.size(), 1u);
-    EXPECT_FALSE(builder->Ready);
+    EXPECT_FALSE(builder->Document().Ready());
 }
 
 TEST_F(Startup, StartsOnAnEmptyUnchangedHeroWhateverTheFolderNamesLetterCase) {
@@ -23,8 +23,8 @@ TEST_F(Startup, StartsOnAnEmptyUnchangedHeroWhateverTheFolderNamesLetterCase) {
     app.Write("tavorn.log", "old run\n");
     app.Write("debug.log", "old trace\n");
     Start();
-    EXPECT_TRUE(builder->Ready);
-    EXPECT_FALSE(builder->Changed);
+    EXPECT_TRUE(builder->Document().Ready());
+    EXPECT_FALSE(builder->Changed());
     EXPECT_TRUE(prompter.messages.empty());
     EXPECT_EQ(app.Read("tavorn.log").find("old run"), std::string::npos); // a new main log
     EXPECT_FALSE(app.Exists("debug.log"));
@@ -34,17 +34,17 @@ TEST_F(Startup, StartsOnAnEmptyUnchangedHeroWhateverTheFolderNamesLetterCase) {
 TEST_F(Startup, NewAsksToSaveOnlyWhenSomethingChanged) {
     WriteData("<Configuration/>");
     Start();
-    builder->Clear1Click();
+    ClickNew();
     EXPECT_TRUE(prompter.messages.empty());
 
-    builder->Hero.HeroName = "Rhen";
-    builder->DataChanged();
-    builder->Clear1Click();
+    builder->Hero().HeroName = "Rhen";
+    builder->MarkChanged();
+    ClickNew();
     EXPECT_EQ(prompter.Texts(Kind::Confirm), Strings{"Save Changes?"});
-    EXPECT_EQ(builder->Hero.HeroName, "");
-    EXPECT_FALSE(builder->Changed);
+    EXPECT_EQ(builder->Hero().HeroName, "");
+    EXPECT_FALSE(builder->Changed());
 
-    builder->Creatures1Click();
+    builder->ReportNotYetEnabled();
     EXPECT_EQ(prompter.Texts(Kind::Plain),
               Strings{"Not yet enabled..\rCheck back in a future version"});
 }

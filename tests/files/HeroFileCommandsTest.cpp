@@ -4,6 +4,7 @@
 #include "HeroFileFixture.h"
 
 #include "app/AtomicFile.h"
+#include "app/Pages.h"
 
 namespace files_test {
 namespace {
@@ -13,16 +14,16 @@ namespace fs = std::filesystem;
 using HeroFileCommands = HeroFileTest;
 
 TEST_F(HeroFileCommands, SaveAsksForANameOnlyWhileTheHeroHasNone) {
-    builder->SetIdentityText(IdentityField::HeroName, "Ria");
+    builder->Identity().SetText(IdentityField::HeroName, "Ria");
     EXPECT_FALSE(Files().Save()); // the dialog is cancelled: nothing changes
-    EXPECT_TRUE(builder->Changed);
+    EXPECT_TRUE(builder->Changed());
     EXPECT_EQ(Hero().FileName, "");
     prompter.fileAnswers = {Path("ria.xml")};
     EXPECT_TRUE(Files().Save());
-    EXPECT_FALSE(builder->Changed);
+    EXPECT_FALSE(builder->Changed());
 
     // Now it has one: "Save" writes there without asking, "Save As" always asks.
-    builder->SetIdentityText(IdentityField::HeroName, "Ria Voss");
+    builder->Identity().SetText(IdentityField::HeroName, "Ria Voss");
     EXPECT_TRUE(Files().Save());
     EXPECT_NE(app.Read("ria.xml").find(R"(HeroName="Ria Voss")"), std::string::npos);
     prompter.fileAnswers = {Path("copy.xml")};
@@ -36,7 +37,7 @@ TEST_F(HeroFileCommands, FailedSaveKeepsTheOldFileAndTheUnsavedChanges) {
     prompter.fileAnswers = {Path("hero.xml")};
     ASSERT_TRUE(Files().Save());
     const std::string saved = app.Read("hero.xml");
-    builder->SetIdentityText(IdentityField::HeroName, "Second");
+    builder->Identity().SetText(IdentityField::HeroName, "Second");
     prompter.Clear();
 
     // The temporary file cannot be created: a folder stands where it would go.
@@ -45,7 +46,7 @@ TEST_F(HeroFileCommands, FailedSaveKeepsTheOldFileAndTheUnsavedChanges) {
     EXPECT_EQ(prompter.Texts(Kind::Error), Strings{"Error trying to save file"});
     EXPECT_TRUE(prompter.Texts(Kind::Plain).empty());
     EXPECT_EQ(app.Read("hero.xml"), saved);
-    EXPECT_TRUE(builder->Changed);
+    EXPECT_TRUE(builder->Changed());
 
     // "Open Character" stops when the changes could not be saved first.
     prompter.confirmAnswers = {true};
@@ -59,28 +60,28 @@ TEST_F(HeroFileCommands, FailedSaveKeepsTheOldFileAndTheUnsavedChanges) {
     EXPECT_FALSE(Files().SaveAs());
     EXPECT_EQ(prompter.Texts(Kind::Error), Strings{"Error trying to save file"});
     EXPECT_EQ(Hero().FileName, Path("hero.xml").string());
-    EXPECT_TRUE(builder->Changed);
+    EXPECT_TRUE(builder->Changed());
 }
 
 TEST_F(HeroFileCommands, OpenCharacterOffersToSaveThenOpensTheChosenFile) {
     ChooseSpecies("Terran");
     SaveTo("terran.xml");
-    builder->SetIdentityText(IdentityField::HeroName, "Unsaved");
+    builder->Identity().SetText(IdentityField::HeroName, "Unsaved");
 
     // No to saving, then the dialog is cancelled: the hero stays as it was.
     Files().OpenCharacterClick();
     EXPECT_EQ(prompter.Texts(Kind::Confirm), Strings{"Save Changes?"});
     EXPECT_EQ(Hero().HeroName, "Unsaved");
     prompter.fileAnswers = {Path("terran.xml")};
-    builder->Views.SetLabel("Page", "Skills");
+    builder->Document().Views.SetLabel(kPageLabel, "Skills");
     Files().OpenCharacterClick();
-    EXPECT_EQ(Hero().HeroName + "|" + builder->Species.ChosenName(), "|Terran");
-    EXPECT_FALSE(builder->Changed || builder->Loading);
+    EXPECT_EQ(Hero().HeroName + "|" + builder->Species().ChosenName(), "|Terran");
+    EXPECT_FALSE(builder->Changed() || builder->Document().Loading());
     EXPECT_EQ(Labels("Page FileName"), "Main " + Path("terran.xml").string());
 }
 
 TEST_F(HeroFileCommands, MissingFileLeavesTheHeroAsItWas) {
-    builder->SetIdentityText(IdentityField::HeroName, "Still here");
+    builder->Identity().SetText(IdentityField::HeroName, "Still here");
     EXPECT_FALSE(Files().OpenPath(Path("nowhere.xml")));
     fs::create_directory(Path("folder.xml"));
     EXPECT_FALSE(Files().OpenPath(Path("folder.xml")));
@@ -88,19 +89,19 @@ TEST_F(HeroFileCommands, MissingFileLeavesTheHeroAsItWas) {
               (Strings{Path("nowhere.xml").string() + " does not exist.\rOpen FAILED!",
                        Path("folder.xml").string() + " could not be read.\rOpen FAILED!"}));
     EXPECT_EQ(Hero().HeroName + "|" + Hero().FileName, "Still here|");
-    EXPECT_TRUE(builder->Changed && !builder->Loading);
+    EXPECT_TRUE(builder->Changed() && !builder->Document().Loading());
     EXPECT_TRUE(windowShown.empty());
 }
 
 TEST_F(HeroFileCommands, CommandLineHeroOpensUnchangedWithoutTheSkillListQuestion) {
     // Skywing's two free skills fill two rows before the species block chooses it again.
     ChooseSpecies("Skywing");
-    builder->SetIdentityText(IdentityField::HeroName, "From the shell");
+    builder->Identity().SetText(IdentityField::HeroName, "From the shell");
     SaveTo("shell.xml");
     Start();
-    builder->OpenStartupHero(Path("shell.xml").string());
-    EXPECT_EQ(Hero().HeroName + "|" + builder->Species.ChosenName(), "From the shell|Skywing");
-    EXPECT_TRUE(builder->Ready && !builder->Changed);
+    Files().OpenStartupHero(Path("shell.xml").string());
+    EXPECT_EQ(Hero().HeroName + "|" + builder->Species().ChosenName(), "From the shell|Skywing");
+    EXPECT_TRUE(builder->Document().Ready() && !builder->Changed());
     EXPECT_EQ(Labels("FileName Page"), Path("shell.xml").string() + " Main");
     EXPECT_TRUE(prompter.messages.empty());
 }

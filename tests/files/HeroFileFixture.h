@@ -57,14 +57,13 @@ protected:
     // Starts (or restarts) the program, watching the import messages window.
     void Start() {
         BuilderTest::Start();
-        builder->Files.SetMessagesWindow([this] { windowShown.push_back(Files().ImportErrors()); });
+        Files().SetMessagesWindow([this] { windowShown.push_back(Files().ImportErrors()); });
         prompter.Clear();
     }
 
-    HeroFiles& Files() { return builder->Files; }
-    THero& Hero() { return builder->Hero; }
+    THero& Hero() { return builder->Hero(); }
     void Choose(IdentityChoice choice, const std::string& text, const Strings& items) {
-        builder->ChooseIdentity(choice, IndexOf(items, text));
+        builder->Identity().Choose(choice, IndexOf(items, text));
     }
 
     // A path in the test's folder.

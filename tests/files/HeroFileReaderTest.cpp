@@ -12,32 +12,32 @@ TEST_F(HeroFileReaderTest, SavedHeroReadsBackWholeAndSavesToTheSameBytes) {
     // A source of its own, a rule set, a species of that source, specialization, traits.
     prompter.confirmAnswers = {false}; // not the new default
     ClickSource("Outer Reaches");
-    builder->Rules.SetRuleSet("Lean");
-    builder->SetIdentityText(IdentityField::HeroName, R"(Kel "Two-Knives" <Vey> & Co)");
-    builder->SetIdentityText(IdentityField::FreeNotes, "Owes <Marn> 40 & more\n\nRenée's \"ship\"");
-    builder->ChooseIdentity(IdentityChoice::Gender, 3);
-    Choose(IdentityChoice::Motivation, "Debt of Honor", builder->Rules.config.motivations);
-    Choose(IdentityChoice::Trait2, "Far Gazer", builder->Rules.config.traits);
+    builder->SetRuleSet("Lean");
+    builder->Identity().SetText(IdentityField::HeroName, R"(Kel "Two-Knives" <Vey> & Co)");
+    builder->Identity().SetText(IdentityField::FreeNotes,
+                                "Owes <Marn> 40 & more\n\nRenée's \"ship\"");
+    builder->Identity().Choose(IdentityChoice::Gender, 3);
+    Choose(IdentityChoice::Motivation, "Debt of Honor", builder->Rules().config.motivations);
+    Choose(IdentityChoice::Trait2, "Far Gazer", builder->Rules().config.traits);
     ChooseProfession("Free Agent");
     ChooseSpecies("Driftborn");
-    builder->Professions.ChooseSpecializationByName("INT");
+    ChooseSpecialization("INT");
     const int scores[] = {9, 12, 10, 13, 11, 8};
     for (int a = 0; a < kAttributeCount; ++a)
-        builder->Attributes.SetScore(a, scores[a]);
-    ASSERT_TRUE(builder->Skills.AddSkill("Blades", "", 3));
-    ASSERT_TRUE(builder->Skills.AddSkill("Star Charts", "", 1));
-    ASSERT_TRUE(builder->Skills.AddSkill("Language", "Trade <Cant> & \"Co\"", 2));
-    builder->Budget.AddSkillPtAdj(-5, "Bribed <clerk> & co");
-    builder->CalculateSkillPoints();
+        builder->Attributes().SetScore(a, scores[a]);
+    ASSERT_TRUE(builder->Skills().AddSkill("Blades", "", 3));
+    ASSERT_TRUE(builder->Skills().AddSkill("Star Charts", "", 1));
+    ASSERT_TRUE(builder->Skills().AddSkill("Language", "Trade <Cant> & \"Co\"", 2));
+    builder->Budget().AddAdjustment(-5, "Bribed <clerk> & co");
     const std::string first = SaveTo("hero.xml");
     // The views that depend on the file and not on where it lies.
     auto shown = [this] {
-        auto labels = builder->Views.Labels();
+        auto labels = builder->Views().Labels();
         labels.erase("FileName");
         labels.erase("Page");
-        auto tables = builder->Views.Tables();
+        auto tables = builder->Views().Tables();
         tables.erase("ImportErrors");
-        return std::make_tuple(labels, tables, builder->Views.Choices());
+        return std::make_tuple(labels, tables, builder->Views().Choices());
     };
     const auto before = shown();
 
@@ -45,7 +45,7 @@ TEST_F(HeroFileReaderTest, SavedHeroReadsBackWholeAndSavesToTheSameBytes) {
     Start();
     Open("hero.xml");
     EXPECT_TRUE(prompter.messages.empty() && windowShown.empty());
-    EXPECT_FALSE(builder->Changed);
+    EXPECT_FALSE(builder->Changed());
     EXPECT_EQ(Active(), (Strings{"Core", "Outer Reaches"}));
     EXPECT_EQ(builder->RuleSet().Name, "Lean");
     EXPECT_EQ(Hero().Gender, "(none/blank)");
@@ -60,7 +60,7 @@ TEST_F(HeroFileReaderTest, ProfessionWithoutSpecializationIsReportedOnceLoaded) 
         {"Mindwalker", "Mindwalker Specialization Not Set"}};
     for (const auto& [profession, message] : cases) {
         SCOPED_TRACE(message);
-        builder->FormClear();
+        builder->ClearHero();
         windowShown.clear();
         ChooseProfession(profession);
         EXPECT_NE(SaveTo("hero.xml").find(R"(Specialization="" Ruleset="Core">)"),
@@ -72,9 +72,9 @@ TEST_F(HeroFileReaderTest, ProfessionWithoutSpecializationIsReportedOnceLoaded) 
 
     // A profession without a specialization choice, or none at all, reports nothing.
     for (int profession : {5, -1}) { // Tech Op, none
-        builder->FormClear();
+        builder->ClearHero();
         windowShown.clear();
-        builder->Professions.CmbProfessionChange(profession);
+        builder->ChooseProfession(profession);
         EXPECT_EQ(SaveTo("hero.xml").find("Specialization="), std::string::npos);
         Open("hero.xml");
         EXPECT_TRUE(windowShown.empty());
@@ -85,11 +85,11 @@ TEST_F(HeroFileReaderTest, ProfessionWithoutSpecializationIsReportedOnceLoaded) 
 
 TEST_F(HeroFileReaderTest, PrimitiveChoiceReadsBackAndItsAbsenceIsReported) {
     ChooseSpecies("Skywing");
-    builder->Species.CbPrimitiveClick(true);
+    builder->SetPrimitive(true);
     std::string text = SaveTo("ticked.xml");
-    builder->FormClear();
+    builder->ClearHero();
     Open("ticked.xml");
-    EXPECT_TRUE(builder->Views.Check("Primitive").checked);
+    EXPECT_TRUE(builder->Views().CheckNamed("Primitive").checked);
     EXPECT_TRUE(Files().ImportErrors().empty());
 
     // An older file without the element.
@@ -112,7 +112,7 @@ TEST_F(HeroFileReaderTest, OlderLayoutWithContentCarryingElementsLoads) {
 </HERO>)");
     EXPECT_EQ(Labels("Gender Profession Species INT.Total"), "Male Tech Op Terran 12");
     EXPECT_EQ(Hero().FreeNotes, "first\nsecond");
-    const TableView& skills = builder->Views.Table("Skills");
+    const TableView& skills = builder->Views().TableNamed("Skills");
     ASSERT_EQ(skills.size(), 3u); // header, the free Vigilance, Blades
     EXPECT_EQ(skills[1][0] + skills[1][1], "  Blades  2");
     EXPECT_TRUE(Files().ImportErrors().empty());
@@ -120,17 +120,17 @@ TEST_F(HeroFileReaderTest, OlderLayoutWithContentCarryingElementsLoads) {
     // "hero" in any case is the hero element; other names are compared exactly.
     OpenText(R"(<hero HeroName="Lower"><species>Terran</species><stR Score="5"/></hero>)");
     EXPECT_EQ(Hero().HeroName, "Lower");
-    EXPECT_EQ(builder->Species.ChosenName(), "");
+    EXPECT_EQ(builder->Species().ChosenName(), "");
     EXPECT_EQ(Hero().Score[attSTR], 10);
 }
 
 TEST_F(HeroFileReaderTest, UnclosedStartTagsOfStoredFilesHideNoLaterSection) {
     ChooseSpecies("Skywing");
-    ASSERT_TRUE(builder->Skills.AddSkill("Blades", "", 1));
-    builder->Skills.CashOutFreeSkill("Vigilance");
-    builder->Species.CbPrimitiveClick(true);
-    builder->SetIdentityText(IdentityField::FreeNotes, "kept");
-    builder->Budget.AddSkillPtAdj(4, "Late section");
+    ASSERT_TRUE(builder->Skills().AddSkill("Blades", "", 1));
+    builder->Skills().CashOutFreeSkill("Vigilance");
+    builder->SetPrimitive(true);
+    builder->Identity().SetText(IdentityField::FreeNotes, "kept");
+    builder->Budget().AddAdjustment(4, "Late section");
     std::string text = SaveTo("hero.xml");
     // The forms older versions wrote: these three start tags never closed.
     for (const auto& [from, to] : {std::pair{R"(<CashedOutSkill Name="Vigilance"/>)",
@@ -147,7 +147,7 @@ TEST_F(HeroFileReaderTest, UnclosedStartTagsOfStoredFilesHideNoLaterSection) {
     EXPECT_EQ(Hero().FreeNotes, "kept");
     ASSERT_EQ(Hero().SkillPointAdjustments.size(), 1u);
     EXPECT_EQ(Hero().SkillPointAdjustments[0].Description, "Late section");
-    EXPECT_EQ(builder->Views.Table("Skills").size(), 3u); // header, free Melee, Blades
+    EXPECT_EQ(builder->Views().TableNamed("Skills").size(), 3u); // header, free Melee, Blades
     EXPECT_TRUE(Files().ImportErrors().empty());
 }
 
@@ -175,11 +175,11 @@ TEST_F(HeroFileReaderTest, UnknownSkillsAreListedOneLineEach) {
     EXPECT_EQ(windowShown, std::vector<Strings>{expected});
     EXPECT_EQ(app.Read("ImportError.log"), expected[0] + "\n" + expected[1] + "\n");
     // A level that is not a number buys the skill at rank 1.
-    EXPECT_EQ(builder->Views.Table("Skills").at(1).at(1), "  1");
+    EXPECT_EQ(builder->Views().TableNamed("Skills").at(1).at(1), "  1");
 
     // A damaged level does not hold the program up raising the rank step by step.
     OpenText(R"(<HeroData><Skills><Skill Level="2147483647" Name="Blades"/></Skills></HeroData>)");
-    EXPECT_EQ(builder->Views.Table("Skills").at(1).at(1), "  99");
+    EXPECT_EQ(builder->Views().TableNamed("Skills").at(1).at(1), "  99");
     EXPECT_FALSE(app.Exists("ImportError.log")); // each read starts a new log
     EXPECT_EQ(windowShown.size(), 1u);
 }
@@ -190,10 +190,10 @@ TEST_F(HeroFileReaderTest, SourcesOfTheFileReplaceThoseInPlay) {
     OpenText(R"(<HeroData><Sources><Source Name="Core" /><Source Name="Lost Tomes" /></Sources>
 <Hero Species="Driftborn" Ruleset="Nowhere"/></HeroData>)");
     EXPECT_EQ(Active(), Strings{"Core"});
-    EXPECT_EQ(builder->Species.ChosenName(), "");
+    EXPECT_EQ(builder->Species().ChosenName(), "");
     EXPECT_EQ(prompter.Texts(Kind::Error),
               Strings{"Ruleset \"Nowhere\" not found. Using current default"});
-    EXPECT_TRUE(builder->Ready);
+    EXPECT_TRUE(builder->Document().Ready());
 }
 
 } // namespace

@@ -11,22 +11,22 @@ namespace {
 using HeroFileWriterTest = HeroFileTest;
 
 TEST_F(HeroFileWriterTest, EnvelopeIsWrittenLineByLineInTheProgramsLayout) {
-    builder->SetIdentityText(IdentityField::HeroName, "Ria Voss");
-    builder->SetIdentityText(IdentityField::Player, "Jo");
-    builder->SetIdentityText(IdentityField::GameMaster, "Tam");
-    builder->SetIdentityText(IdentityField::Career, "Scout");
-    builder->ChooseIdentity(IdentityChoice::Gender, 1);
-    const GameConfiguration& config = builder->Rules.config;
+    builder->Identity().SetText(IdentityField::HeroName, "Ria Voss");
+    builder->Identity().SetText(IdentityField::Player, "Jo");
+    builder->Identity().SetText(IdentityField::GameMaster, "Tam");
+    builder->Identity().SetText(IdentityField::Career, "Scout");
+    builder->Identity().Choose(IdentityChoice::Gender, 1);
+    const GameConfiguration& config = builder->Rules().config;
     Choose(IdentityChoice::Motivation, "Debt of Honor", config.motivations);
     Choose(IdentityChoice::MoralAttitude, "Pragmatic", config.moralAttitudes);
     Choose(IdentityChoice::Trait1, "Stubborn", config.traits);
     Choose(IdentityChoice::Trait2, "Patient", config.traits);
     ChooseProfession("Combat Spec");
     ChooseSpecies("Skywing");
-    builder->Professions.ChooseSpecializationByName("Blades");
+    ChooseSpecialization("Blades");
     const int scores[] = {12, 11, 10, 13, 9, 8};
     for (int a = 0; a < kAttributeCount; ++a)
-        builder->Attributes.SetScore(a, scores[a]);
+        builder->Attributes().SetScore(a, scores[a]);
 
     const Strings lines = Lines(SaveTo("hero.xml"));
     const Strings expected{
@@ -98,14 +98,13 @@ TEST_F(HeroFileWriterTest, DurabilityWithoutBoxes) {
 
 TEST_F(HeroFileWriterTest, SkillsSectionHoldsCashOutsPlainSkillsAndMultiInstances) {
     ChooseSpecies("Terran"); // Vigilance free
-    ASSERT_TRUE(builder->Skills.AddSkill("Blades", "", 2));
-    ASSERT_TRUE(builder->Skills.AddSkill("Language", "Old Vey", 1));
-    ASSERT_TRUE(builder->Skills.AddSkill("Language", "Trade Cant", 2));
-    ASSERT_TRUE(builder->Skills.AddSkill("Lore", "", 1));
-    builder->Skills.CashOutFreeSkill("Vigilance");
-    builder->Budget.AddSkillPtAdj(-5, "Bribed the clerk");
-    builder->Budget.AddSkillPtAdj(2, "Training");
-    builder->CalculateSkillPoints();
+    ASSERT_TRUE(builder->Skills().AddSkill("Blades", "", 2));
+    ASSERT_TRUE(builder->Skills().AddSkill("Language", "Old Vey", 1));
+    ASSERT_TRUE(builder->Skills().AddSkill("Language", "Trade Cant", 2));
+    ASSERT_TRUE(builder->Skills().AddSkill("Lore", "", 1));
+    builder->Skills().CashOutFreeSkill("Vigilance");
+    builder->Budget().AddAdjustment(-5, "Bribed the clerk");
+    builder->Budget().AddAdjustment(2, "Training");
 
     const std::string text = SaveTo("skills.xml");
     const Strings section =
@@ -133,8 +132,8 @@ TEST_F(HeroFileWriterTest, SkillsSectionHoldsCashOutsPlainSkillsAndMultiInstance
 }
 
 TEST_F(HeroFileWriterTest, ValuesAreEscapedAndNotesWrittenLineByLine) {
-    builder->SetIdentityText(IdentityField::HeroName, R"(Kel "Two-Knives" <Vey> & Co)");
-    builder->SetIdentityText(IdentityField::FreeNotes, "Owes <Marn> 40 & more\n\n\"Quoted\"\n");
+    builder->Identity().SetText(IdentityField::HeroName, R"(Kel "Two-Knives" <Vey> & Co)");
+    builder->Identity().SetText(IdentityField::FreeNotes, "Owes <Marn> 40 & more\n\n\"Quoted\"\n");
     const std::string text = SaveTo("escaped.xml");
     EXPECT_NE(text.find(R"(HeroName="Kel &quot;Two-Knives&quot; &lt;Vey&gt; &amp; Co")"),
               std::string::npos);
@@ -151,14 +150,14 @@ TEST_F(HeroFileWriterTest, PrimitiveChoiceIsWrittenOnlyWhereTheSpeciesOffersIt) 
     EXPECT_EQ(
         Section(SaveTo("b.xml"), "<SpecialItems>", "</SpecialItems>"),
         (Strings{"<SpecialItems>", R"(<Primitive ReducePenalty="False"/>)", "</SpecialItems>"}));
-    builder->Species.CbCyberSkillClick(true);
+    builder->SetCyberSkill(true);
     EXPECT_NE(SaveTo("c.xml").find("\r\n<Cyberware Skill=\"True\">\r\n"), std::string::npos);
 }
 
 TEST_F(HeroFileWriterTest, DecimalsUseAPointWhateverTheLocale) {
-    builder->DecimalSeparator = ',';
+    builder->Document().DecimalSeparator = ',';
     ChooseSpecies("Skywing");
-    builder->Attributes.SetScore(attSTR, 12);
+    builder->Attributes().SetScore(attSTR, 12);
     ASSERT_EQ(Label("Move.Sprint"), "27,5");
     const std::string text = SaveTo("locale.xml");
     EXPECT_NE(text.find(R"(PsiMult="0.5")"), std::string::npos);

@@ -29,7 +29,7 @@ const char* kConfig = R"(<?xml version="1.0"?>
 class ConfigurationCatalogue : public BuilderTest {
 protected:
     void SetUp() override { app.Write("Data/config.xml", kConfig); }
-    const GameConfiguration& Config() { return builder->Rules.config; }
+    const GameConfiguration& Config() { return builder->Rules().config; }
 };
 
 TEST_F(ConfigurationCatalogue, ChoicesFollowTheActiveSourcesAndTheElementNames) {
@@ -47,7 +47,7 @@ TEST_F(ConfigurationCatalogue, ChoicesFollowTheActiveSourcesAndTheElementNames) 
     EXPECT_EQ(subcategories, (Strings{"Loose Ends/", "Blades/Weapons", "Shields/Armor"}));
 
     // Professions are not filtered by source and follow the seven built-in ones.
-    const ProfessionChoice& professions = builder->Professions;
+    const ProfessionChoice& professions = builder->Professions();
     ASSERT_EQ(professions.choices.size(), 9u);
     EXPECT_EQ(professions.choices[8], "Scout");
     EXPECT_EQ(std::tie(professions.list[7].Name, professions.list[7].MinDex),
@@ -59,25 +59,25 @@ TEST_F(ConfigurationCatalogue, ChoicesFollowTheActiveSourcesAndTheElementNames) 
     EXPECT_EQ(Config().moralAttitudes, (Strings{"Lawful", "Ruthless"}));
     EXPECT_EQ(Config().traits, (Strings{"Bold", "Calm", "Calm"}));
     EXPECT_EQ(Config().equipmentSubcategories.size(), 3u);
-    EXPECT_EQ(builder->Professions.list.size(), 9u);
+    EXPECT_EQ(builder->Professions().list.size(), 9u);
 }
 
 TEST_F(ConfigurationCatalogue, ChoicesOfASourceSwitchedOffAreEmptied) {
     app.Write("defaults.xml", "<Defaults><Sources Active=\"Core,Outer Reach\"/></Defaults>");
     Start();
-    builder->ChooseIdentity(IdentityChoice::Motivation, 2); // Revenge
-    builder->ChooseIdentity(IdentityChoice::Trait1, 0);     // Bold
-    builder->ChooseIdentity(IdentityChoice::Trait2, 2);     // Calm
+    builder->Identity().Choose(IdentityChoice::Motivation, 2); // Revenge
+    builder->Identity().Choose(IdentityChoice::Trait1, 0);     // Bold
+    builder->Identity().Choose(IdentityChoice::Trait2, 2);     // Calm
     ChooseProfession("Star Pilot");
-    ASSERT_EQ(builder->Hero.Motivation, "Revenge");
+    ASSERT_EQ(builder->Hero().Motivation, "Revenge");
 
     ClickSource("Outer Reach");
-    EXPECT_EQ(builder->Hero.Motivation + builder->Hero.Trait1, "");
-    EXPECT_EQ(builder->Hero.Trait2, "Calm");
+    EXPECT_EQ(builder->Hero().Motivation + builder->Hero().Trait1, "");
+    EXPECT_EQ(builder->Hero().Trait2, "Calm");
     EXPECT_EQ(Label("Motivation"), "");
-    EXPECT_EQ(builder->Views.Choice("Motivation").index, -1);
-    EXPECT_EQ(builder->Views.Choice("Trait2").Chosen(), "Calm");
-    EXPECT_EQ(builder->Professions.ChosenName(), "Star Pilot");
+    EXPECT_EQ(builder->Views().ChoiceNamed("Motivation").index, -1);
+    EXPECT_EQ(builder->Views().ChoiceNamed("Trait2").Chosen(), "Calm");
+    EXPECT_EQ(builder->Professions().ChosenName(), "Star Pilot");
 }
 
 } // namespace

@@ -20,19 +20,19 @@ protected:
         Start();
         prompter.Clear();
     }
-    const std::vector<TRuleset>& List() { return builder->Rules.ruleSets.List(); }
+    const std::vector<TRuleset>& List() { return builder->Rules().ruleSets.List(); }
     const TRuleset& InForce() { return builder->RuleSet(); }
     // The check marks of the "Rule Set" menu, one digit per entry.
     std::string Marks() {
         std::string marks;
-        for (const auto& entry : builder->Rules.ruleSets.Entries())
+        for (const auto& entry : builder->Rules().ruleSets.Entries())
             marks += entry.checked ? '1' : '0';
         return marks;
     }
 };
 
 TEST_F(RuleSets, CatalogueEntriesFollowTheBuiltInCore) {
-    const auto& entries = builder->Rules.ruleSets.Entries();
+    const auto& entries = builder->Rules().ruleSets.Entries();
     Strings captions;
     for (std::size_t i = 0; i < entries.size(); ++i) {
         captions.push_back(entries[i].caption);
@@ -55,27 +55,27 @@ TEST_F(RuleSets, CatalogueEntriesFollowTheBuiltInCore) {
 }
 
 TEST_F(RuleSets, AClickPutsTheFirstRuleSetOfThatNameInForce) {
-    builder->Rules.RuleSetClick(2); // the second "Gritty"
+    builder->ChooseRuleSet(2); // the second "Gritty"
     EXPECT_EQ(Marks(), "001000");
     EXPECT_EQ(Label("Ruleset"), "Gritty");
     EXPECT_EQ(InForce().AttributePts, 50);
-    builder->Rules.RuleSetClick(3); // the catalogue's "Core" is shadowed by the built-in
+    builder->ChooseRuleSet(3); // the catalogue's "Core" is shadowed by the built-in
     EXPECT_EQ(Marks(), "000100");
     EXPECT_EQ(InForce().AttributePts, 60);
-    builder->Rules.RuleSetClick(4);
-    EXPECT_FALSE(builder->Changed);
+    builder->ChooseRuleSet(4);
+    EXPECT_FALSE(builder->Changed());
     EXPECT_TRUE(prompter.messages.empty());
 
     // The rule set is not part of the hero: it survives "New".
-    builder->Clear1Click();
+    ClickNew();
     EXPECT_EQ(InForce().Name, "Loose");
-    EXPECT_EQ(builder->CurrentRuleSetName, "Loose");
+    EXPECT_EQ(builder->Rules().ruleSets.CurrentName(), "Loose");
 }
 
 TEST_F(RuleSets, SetRuleSetByNameOrKeepTheOneInForce) {
-    builder->Rules.SetRuleSet("Gritty");
+    builder->SetRuleSet("Gritty");
     EXPECT_EQ(Marks(), "010000");
-    builder->Rules.SetRuleSet("loose"); // names are compared exactly
+    builder->SetRuleSet("loose"); // names are compared exactly
     EXPECT_EQ(prompter.Texts(Kind::Error),
               Strings{"Ruleset \"loose\" not found. Using current default"});
     EXPECT_EQ(Marks(), "010000");

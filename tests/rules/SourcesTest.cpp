@@ -23,7 +23,7 @@ protected:
         Start();
         prompter.Clear();
     }
-    const Strings& Motivations() { return builder->Rules.config.motivations; }
+    const Strings& Motivations() { return builder->Rules().config.motivations; }
 };
 
 TEST_F(Sources, WithoutADefaultsFileOnlyCoreIsActiveAndThePersonIsToldOnce) {
@@ -33,10 +33,10 @@ TEST_F(Sources, WithoutADefaultsFileOnlyCoreIsActiveAndThePersonIsToldOnce) {
                       "\"Core\" are off\rWhen you select sources, you will be given the option "
                       "to save new defaults"});
     EXPECT_EQ(Active(), Strings{"Core"});
-    EXPECT_EQ(builder->Rules.sources.Entries().size(), 4u);
+    EXPECT_EQ(builder->Rules().sources.Entries().size(), 4u);
     EXPECT_TRUE(Checked("Core"));
     EXPECT_EQ(Motivations(), Strings{"Glory"});
-    builder->Clear1Click(); // "New": still only "Core", and no second notice
+    ClickNew(); // "New": still only "Core", and no second notice
     EXPECT_EQ(Active(), Strings{"Core"});
     EXPECT_EQ(prompter.messages.size(), 1u);
 }
@@ -60,8 +60,8 @@ TEST_F(Sources, FilteringIgnoresLetterCaseButRemovalIsExact) {
     EXPECT_EQ(Motivations(), (Strings{"Glory", "Silence"}));
     ClickSource("Deep Void");
     EXPECT_EQ(Motivations(), Strings{"Glory"});
-    EXPECT_TRUE(builder->Rules.ValidSource("cUsToM"));
-    EXPECT_FALSE(builder->Rules.ValidSource("Custom "));
+    EXPECT_TRUE(builder->Rules().ValidSource("cUsToM"));
+    EXPECT_FALSE(builder->Rules().ValidSource("Custom "));
 }
 
 TEST_F(Sources, ToggleReloadsAndOffersToSaveTheDefaults) {
@@ -70,11 +70,11 @@ TEST_F(Sources, ToggleReloadsAndOffersToSaveTheDefaults) {
     StartWith(handWritten);
     prompter.confirmAnswers = {false};
     ClickSource("Outer Reach");
-    EXPECT_EQ(builder->Views.Choice("Motivation").items, (Strings{"Glory", "Revenge"}));
+    EXPECT_EQ(builder->Views().ChoiceNamed("Motivation").items, (Strings{"Glory", "Revenge"}));
     EXPECT_EQ(prompter.Texts(Kind::Confirm), Strings{"Make this the default?"});
     EXPECT_EQ(app.Read("defaults.xml"), handWritten);
 
-    builder->Clear1Click(); // "New" goes back to the sources of the file
+    ClickNew(); // "New" goes back to the sources of the file
     EXPECT_FALSE(Checked("Outer Reach"));
 
     prompter.confirmAnswers = {true};
@@ -106,9 +106,9 @@ TEST_F(Sources, AFailedWriteKeepsTheOldFile) {
 TEST_F(Sources, CustomItemsComeFromTheDefaultsAndAreWrittenBack) {
     StartWith("<Defaults><Sources Active=\"Core\"/><Perk Cost=\"2\" Name=\"Lucky\"/>"
               "<CyberItem Name=\"Night Eye\" Mass=\"0.5\"/></Defaults>\n");
-    builder->Clear1Click(); // applies the defaults again without doubling the custom items
-    EXPECT_EQ(builder->CyberCatalogue().size(), 1u);
-    EXPECT_EQ(builder->Rules.customPerks.size(), 1u);
+    ClickNew(); // applies the defaults again without doubling the custom items
+    EXPECT_EQ(builder->Rules().CyberCatalogue().size(), 1u);
+    EXPECT_EQ(builder->Rules().customPerks.size(), 1u);
     prompter.confirmAnswers = {true};
     ClickSource("Deep Void");
     EXPECT_NE(app.Read("defaults.xml").find(" <CyberItem Name=\"Night Eye\" Source=\"Custom\""),

@@ -11,7 +11,7 @@ using SkillBudgetTest = SkillsTest;
 TEST_F(SkillBudgetTest, EachKindOfRuleSetHasItsFormulaAndNote) {
     // The first two fixed-note lines (the second only when Rule2C is in play).
     auto notes = [this] {
-        const TableView& table = builder->Views.Table("FixedNotes");
+        const TableView& table = builder->Views().TableNamed("FixedNotes");
         std::string text = table.at(0).at(0);
         if (table.size() > 1 && table[1].at(0).find("Rule2C") != std::string::npos)
             text += " / " + table[1][0];
@@ -33,10 +33,10 @@ TEST_F(SkillBudgetTest, EachKindOfRuleSetHasItsFormulaAndNote) {
 
 TEST_F(SkillBudgetTest, BroadSkillsAvailableFollowTheIntResistanceModifier) {
     EXPECT_EQ(Label("BroadSkills"), "12 [0 used of 12]");
-    builder->Attributes.SetScore(attINT, 6);
+    builder->Attributes().SetScore(attINT, 6);
     EXPECT_EQ(Labels("INT.Res BroadSkills"), "-1 11 [0 used of 11]");
     EXPECT_EQ(Label("SkillPoints"), "25  [0 used of 25]");
-    builder->Attributes.SetScore(attINT, 14);
+    builder->Attributes().SetScore(attINT, 14);
     EXPECT_EQ(Labels("INT.Res BroadSkills"), "+2 14 [0 used of 14]");
 }
 
@@ -45,8 +45,8 @@ TEST_F(SkillBudgetTest, LabelsCountEveryRowAndMayGoNegative) {
     Buy("Meditate");
     EXPECT_EQ(Label("SkillPoints"), "33  [12 used of 45]");
     EXPECT_EQ(Label("BroadSkills"), "10 [2 used of 12]");
-    builder->Attributes.SetScore(attINT, 4); // (4 - 1) x 5 = 15
-    Raise("Climb", 3);                       // nothing is refused over the budget
+    builder->Attributes().SetScore(attINT, 4); // (4 - 1) x 5 = 15
+    Raise("Climb", 3);                         // nothing is refused over the budget
     EXPECT_EQ(Label("SkillPoints"), "-12  [27 used of 15]");
 }
 
@@ -71,13 +71,14 @@ TEST_F(SkillBudgetTest, FreeBroadSkillsTakeAPlaceAndCashOutsAddThreePointsEach) 
     Remove("Lore");
     EXPECT_EQ(prompter.Texts(Kind::Confirm), Strings(3, question));
     EXPECT_EQ(Labels("SkillPoints BroadSkills"), "51  [0 used of 51] 12 [0 used of 12]");
-    EXPECT_EQ(builder->Hero.CashedOutSkills, (Strings{"Athletics", "Lore"}));
+    EXPECT_EQ(builder->Hero().CashedOutSkills, (Strings{"Athletics", "Lore"}));
 
     // Clearing the hero empties skills, cash-outs and adjustments.
-    builder->Budget.CmdAdjSkillptsClick("2", "Mentor");
-    builder->FormClear();
-    EXPECT_TRUE(Names().empty() && builder->Hero.CashedOutSkills.empty());
-    EXPECT_EQ(builder->Views.Table("SkillPointAdjustments"), (TableView{{"", ""}, {"", ""}}));
+    builder->Budget().EnterAdjustment("2", "Mentor");
+    builder->ClearHero();
+    EXPECT_TRUE(Names().empty() && builder->Hero().CashedOutSkills.empty());
+    EXPECT_EQ(builder->Views().TableNamed("SkillPointAdjustments"),
+              (TableView{{"", ""}, {"", ""}}));
     EXPECT_EQ(Label("SkillPoints"), "45  [0 used of 45]");
 }
 
@@ -91,43 +92,43 @@ TEST_F(SkillBudgetTest, FreeSkillsTakeTheirPriceAgainWithAnotherSpecies) {
 TEST_F(SkillBudgetTest, AdjustmentsChangeThePointsUsedUntilRemoved) {
     Buy("Climb"); // 4 + 3
     auto adjust = [this](const std::string& points, const std::string& description) {
-        return builder->Budget.CmdAdjSkillptsClick(points, description);
+        return builder->Budget().EnterAdjustment(points, description);
     };
-    auto table = [this] { return builder->Views.Table("SkillPointAdjustments"); };
-    builder->SetChanged(false);
+    auto table = [this] { return builder->Views().TableNamed("SkillPointAdjustments"); };
+    builder->Document().SetChanged(false);
     const auto added = adjust("-5", "Mentor");
     EXPECT_TRUE(added.added);
     EXPECT_EQ(added.focus, SkillBudget::Focus::Points);
-    EXPECT_TRUE(builder->Changed);
+    EXPECT_TRUE(builder->Changed());
     EXPECT_TRUE(adjust("4", "Lost notes").added);
     EXPECT_EQ(table(), (TableView{{"", ""}, {"-5", "Mentor"}, {"4", "Lost notes"}}));
     EXPECT_EQ(Label("SkillPoints"), "39  [6 used of 45]");
 
-    builder->Budget.SgAdjSkillPtsDblClick(1);
+    builder->Budget().RemoveAdjustment(1);
     EXPECT_EQ(table(), (TableView{{"", ""}, {"4", "Lost notes"}}));
     EXPECT_EQ(Label("SkillPoints"), "34  [11 used of 45]");
-    builder->Budget.SgAdjSkillPtsDblClick(1);
+    builder->Budget().RemoveAdjustment(1);
 
     // Refusals add nothing.
     EXPECT_EQ(adjust("five", "Mentor").focus, SkillBudget::Focus::Points);
     const auto noDescription = adjust("3", "");
     EXPECT_FALSE(noDescription.added);
     EXPECT_EQ(noDescription.focus, SkillBudget::Focus::Description);
-    builder->Budget.SgAdjSkillPtsDblClick(1);
+    builder->Budget().RemoveAdjustment(1);
     EXPECT_EQ(prompter.Texts(Kind::Error),
               (Strings{"Points must be numeric.", "Provide a description", "Nothing to remove"}));
-    EXPECT_TRUE(builder->Hero.SkillPointAdjustments.empty());
+    EXPECT_TRUE(builder->Hero().SkillPointAdjustments.empty());
     EXPECT_EQ(Label("SkillPoints"), "38  [7 used of 45]");
 }
 
 TEST_F(SkillBudgetTest, TechOpGainsItsLevelMinusOne) {
-    builder->Hero.AchievementTotals.Level = 4;
+    builder->Hero().AchievementTotals.Level = 4;
     ChooseProfession("Free Agent");
     EXPECT_EQ(Budget().StartingPoints, 45);
     ChooseProfession("Tech Op"); // INT 11: 50 points, and 3 more at level 4
     EXPECT_EQ(Budget().StartingPoints, 53);
-    builder->Hero.AchievementTotals.Level = 1;
-    builder->CalculateSkillPoints();
+    builder->Hero().AchievementTotals.Level = 1;
+    Recompute();
     EXPECT_EQ(Label("SkillPoints"), "50  [0 used of 50]");
 }
 

@@ -37,10 +37,10 @@ TEST_F(OddCatalogue, EveryEmptyTagIsAnEntryWithTheReadersFallbacks) {
     EXPECT_TRUE(wrench.ProfD && wrench.ProfC && !wrench.ProfT);
 
     // The entry without a source is not offered; the missing price is discounted like any.
-    EXPECT_EQ(builder->Views.Table("SkillTree"),
+    EXPECT_EQ(builder->Views().TableNamed("SkillTree"),
               (TableView{{"0", "Tinker [100]"}, {"1", "Wrench [-1]"}, {"1", "Gauge [2]"}}));
     ChooseProfession("Diplomat (Combat Spec)");
-    EXPECT_EQ(builder->Views.Table("SkillTree")[1][1], "Wrench [-2]");
+    EXPECT_EQ(builder->Views().TableNamed("SkillTree")[1][1], "Wrench [-2]");
 
     // An attribute outside 0..6 leaves blank cells and is reported; blank costs are not spent.
     Buy("Gauge");
@@ -54,16 +54,16 @@ TEST_F(OddCatalogue, EveryEmptyTagIsAnEntryWithTheReadersFallbacks) {
 }
 
 TEST_F(Purchases, TreeFollowsBroadSkillRunsAndPricesForTheProfession) {
-    EXPECT_EQ(builder->Views.Table("SkillTree"), (TableView{{"0", "Athletics [4]"},
-                                                            {"1", "Climb [3]"},
-                                                            {"1", "Swim [3]"},
-                                                            {"0", "Firearms [4]"},
-                                                            {"1", "Sidearm [3]"},
-                                                            {"0", "Lore [3]"},
-                                                            {"1", "Language [2]"},
-                                                            {"0", "Meditate [5]"}}));
+    EXPECT_EQ(builder->Views().TableNamed("SkillTree"), (TableView{{"0", "Athletics [4]"},
+                                                                   {"1", "Climb [3]"},
+                                                                   {"1", "Swim [3]"},
+                                                                   {"0", "Firearms [4]"},
+                                                                   {"1", "Sidearm [3]"},
+                                                                   {"0", "Lore [3]"},
+                                                                   {"1", "Language [2]"},
+                                                                   {"0", "Meditate [5]"}}));
     auto prices = [this] {
-        const TableView& tree = builder->Views.Table("SkillTree");
+        const TableView& tree = builder->Views().TableNamed("SkillTree");
         return tree[0][1] + " " + tree[1][1] + " " + tree[2][1];
     };
     ChooseProfession("Combat Spec"); // "C"
@@ -95,8 +95,8 @@ TEST_F(Purchases, RankCostsUnderTheStandardRuleAndRule2C) {
     };
     EXPECT_EQ(costs("Climb"), (Strings{"3", "7", "12", "18"}));
     const TableView fourRanks = Table();
-    Skills().CmdSkillUpClick(0); // no row selected
-    Skills().CmdSkillDnClick(0);
+    Skills().RaiseRowRank(0); // no row selected
+    Skills().LowerRowRank(0);
     EXPECT_EQ(prompter.Texts(Kind::Plain),
               (Strings{"Please select a skill to raise", "Please select a skill to lower"}));
     EXPECT_EQ(Table(), fourRanks);
@@ -120,9 +120,8 @@ TEST_F(Purchases, FreeSpecialtyCostsOnlyItsExtraRanks) {
 }
 
 TEST_F(Purchases, SpecialtyBringsItsBroadSkillAndRemovalFollowsTheTree) {
-    Buy("Climb");
+    EXPECT_EQ(Buy("Climb"), 2); // the row selected
     EXPECT_EQ(Names(), (Strings{"Athletics", "  Climb"}));
-    EXPECT_EQ(Label("Skills.SelectedRow"), "2");
     Buy("Swim");
     Remove("Athletics");
     EXPECT_EQ(Names(), Strings{});
@@ -164,15 +163,15 @@ TEST_F(Purchases, RowsWithoutAnAttributeAndOfTheWeaponSpecialization) {
     EXPECT_EQ(Row("Meditate"), (TableRow{"Meditate", "", "-", "N/A", "+d4", "5"}));
 
     ChooseProfession("Combat Spec");
-    ASSERT_EQ(builder->Views.Choice("Specialization").items, Strings{"Sidearm"});
-    builder->Professions.CmbSpecialChange(0);
+    ASSERT_EQ(builder->Views().ChoiceNamed("Specialization").items, Strings{"Sidearm"});
+    builder->ChooseSpecialization(0);
     Buy("Sidearm");
     EXPECT_EQ(Row("Sidearm"), (TableRow{"  Sidearm", "  1", "DEX", "11/5/2", "-d4", "2"}));
 }
 
 TEST_F(Purchases, AddSkillTracesItsWorkAndBuysOnlyWhatItNames) {
     ChooseProfession("Combat Spec"); // Sidearm at 2
-    builder->logs.DebugLog(-2, "");
+    builder->Document().logs.DebugLog(-2, "");
     EXPECT_TRUE(Skills().AddSkill("Sidearm", "", 2));
     EXPECT_EQ(app.Read("debug.log"), "?AddSkill\"Sidearm:\"\n"
                                      " *AddSkill: Not a multiple\n"
@@ -184,7 +183,7 @@ TEST_F(Purchases, AddSkillTracesItsWorkAndBuysOnlyWhatItNames) {
                                      "+AddSkill\"Sidearm:\"\n");
     EXPECT_EQ(Names(), Strings{"  Sidearm"}); // the broad skill is not bought along
 
-    builder->logs.DebugLog(-2, "");
+    builder->Document().logs.DebugLog(-2, "");
     const TableView before = Table();
     EXPECT_FALSE(Skills().AddSkill("Warp Theory", "", 1));
     EXPECT_EQ(app.Read("debug.log"), "?AddSkill\"Warp Theory:\"\n-AddSkill\"Warp Theory:\"\n");
@@ -211,7 +210,7 @@ TEST_F(Purchases, SourceTogglesKeepSkillsByNameAndDropThoseWhoseSourceWentAway) 
 
     ClickSource("Outer Reaches");
     EXPECT_EQ(Table(), coreOnly);
-    EXPECT_EQ(builder->Hero.SkillInstances.size(), 2u);
+    EXPECT_EQ(builder->Hero().SkillInstances.size(), 2u);
     ClickSource("Outer Reaches");
     EXPECT_EQ(Table(), coreOnly); // the dropped skills do not come back
 }

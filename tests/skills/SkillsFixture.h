@@ -48,9 +48,9 @@ protected:
         prompter.Clear();
     }
 
-    SkillPurchases& Skills() { return builder->Skills; }
-    const TableView& Table() const { return builder->Views.Table("Skills"); }
-    const TSkillPointBudget& Budget() const { return builder->Hero.SkillPointBudget; }
+    SkillPurchases& Skills() { return builder->Skills(); }
+    const TableView& Table() const { return builder->Views().TableNamed("Skills"); }
+    const TSkillPointBudget& Budget() const { return builder->Hero().SkillPointBudget; }
 
     // The first cells of the rows below the header.
     Strings Names() const {
@@ -72,19 +72,21 @@ protected:
     std::string Rank(const std::string& key) const { return Row(key).at(1); }
     std::string Cost(const std::string& key) const { return Row(key).at(5); }
 
-    // Double-clicks the tree node of an offered skill (nodes stand for the offered entries).
-    void Buy(const std::string& name) {
-        const auto& offered = builder->Hero.Skills;
+    // Double-clicks the tree node of an offered skill (nodes stand for the offered entries);
+    // the table row then selected.
+    int Buy(const std::string& name) {
+        const auto& offered = builder->Hero().Skills;
         for (std::size_t i = 0; i < offered.size(); ++i)
-            if (offered[i].Name == name) return Skills().TvSkillsDblClick(static_cast<int>(i));
+            if (offered[i].Name == name) return Skills().BuySkill(static_cast<int>(i));
         ADD_FAILURE() << name << " is not offered";
+        return 0;
     }
     void Raise(const std::string& key, int times = 1) {
         for (int i = 0; i < times; ++i)
-            Skills().CmdSkillUpClick(RowOf(key));
+            Skills().RaiseRowRank(RowOf(key));
     }
-    void Lower(const std::string& key) { Skills().CmdSkillDnClick(RowOf(key)); }
-    void Remove(const std::string& key) { Skills().CmdSkillRemClick(RowOf(key)); }
+    void Lower(const std::string& key) { Skills().LowerRowRank(RowOf(key)); }
+    void Remove(const std::string& key) { Skills().RemoveSkill(RowOf(key)); }
 
     const char* skillsXml = kSkills;
 };

@@ -4,6 +4,7 @@
 
 #include "app/HeroBuilder.h"
 #include "app/ScriptedPrompter.h"
+#include "files/HeroFiles.h"
 
 #include "TempAppDir.h"
 
@@ -41,13 +42,23 @@ protected:
 
     // Starts (or restarts) the program on the files written so far.
     void Start() {
+        files.reset();
         builder.reset();
         paths.emplace(app.Root());
         builder.emplace(prompter, *paths);
-        ASSERT_TRUE(builder->FormCreate());
+        files.emplace(*builder);
+        ASSERT_TRUE(builder->Start());
     }
 
-    std::string Label(const std::string& name) const { return builder->Views.Label(name).text; }
+    // "New" of the File menu: "Save Changes?" first, then a cleared hero.
+    void ClickNew() {
+        if (files->OfferToSave()) builder->NewHero();
+    }
+    HeroFiles& Files() { return *files; }
+
+    std::string Label(const std::string& name) const {
+        return builder->Views().LabelNamed(name).text;
+    }
     // The texts of the labels named (separated by blanks), joined by blanks.
     std::string Labels(const std::string& names) const {
         std::istringstream in(names);
@@ -58,29 +69,37 @@ protected:
     }
 
     void ChooseSpecies(const std::string& name) {
-        builder->Species.CmbSpeciesChange(IndexOf(builder->Views.Choice("Species").items, name));
+        builder->ChooseSpecies(IndexOf(builder->Views().ChoiceNamed("Species").items, name));
+    }
+    void ChooseSpecialization(const std::string& name) {
+        builder->ChooseSpecialization(IndexOf(builder->Professions().specializations, name));
+    }
+    // After the test changed the hero record by hand: everything recomputed from it.
+    void Recompute() {
+        HeroDocument::Operation operation(builder->Document());
+        builder->Document().TouchAll();
     }
     void ChooseProfession(const std::string& name) {
-        builder->Professions.CmbProfessionChange(IndexOf(builder->Professions.choices, name));
+        builder->ChooseProfession(IndexOf(builder->Professions().choices, name));
     }
     void ChooseRules(const std::string& caption) {
-        const auto& entries = builder->Rules.ruleSets.Entries();
+        const auto& entries = builder->Rules().ruleSets.Entries();
         for (std::size_t i = 0; i < entries.size(); ++i)
-            if (entries[i].caption == caption) return builder->Rules.RuleSetClick(i);
+            if (entries[i].caption == caption) return builder->ChooseRuleSet(i);
         ADD_FAILURE() << "no rule set " << caption;
     }
     // Clicks the "Sources" menu entry with this caption.
     void ClickSource(const std::string& caption) {
-        const int entry = builder->Rules.sources.FindEntryByCaption(caption);
+        const int entry = builder->Rules().sources.FindEntryByCaption(caption);
         ASSERT_GE(entry, 0) << caption;
-        builder->Rules.SourceClick(static_cast<std::size_t>(entry));
+        builder->ToggleSource(static_cast<std::size_t>(entry));
     }
     bool Checked(const std::string& caption) const {
-        const int entry = builder->Rules.sources.FindEntryByCaption(caption);
+        const int entry = builder->Rules().sources.FindEntryByCaption(caption);
         return entry >= 0 &&
-               builder->Rules.sources.Entries()[static_cast<std::size_t>(entry)].checked;
+               builder->Rules().sources.Entries()[static_cast<std::size_t>(entry)].checked;
     }
-    const Strings& Active() const { return builder->Rules.sources.Active(); }
+    const Strings& Active() const { return builder->Rules().sources.Active(); }
 
     static int IndexOf(const Strings& items, const std::string& name) {
         for (std::size_t i = 0; i < items.size(); ++i)
@@ -93,4 +112,5 @@ protected:
     ScriptedPrompter prompter;
     std::optional<AppPaths> paths;
     std::optional<HeroBuilder> builder;
+    std::optional<HeroFiles> files; // the File menu, above the builder
 };

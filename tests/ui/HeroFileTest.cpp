@@ -31,8 +31,7 @@ private slots:
         Choose(notes->CmbSpecial, "DEX");
         Choose(page->CmbTrait2, "Patient");
         program.Panel()->Spinner(3)->stepUp();
-        QVERIFY(program.builder.Skills.AddSkill("Language", "Trade Cant", 1));
-        program.builder.NotifyViews();
+        QVERIFY(program.builder.Skills().AddSkill("Language", "Trade Cant", 1));
         notes->MemNotes->setPlainText("Never weighs less than she says.");
 
         // Everything the pages show, in one list.

@@ -40,7 +40,7 @@ private slots:
         QVERIFY(!program.windows.dice->isVisible());
 
         // The title shows unsaved work; "New" asks to save it and clears it.
-        program.builder.DataChanged();
+        program.builder.MarkChanged();
         QCOMPARE(main.windowTitle(), QString("Tavorn*"));
         main.MenuAction("Clear1")->trigger();
         QCOMPARE(program.prompter.Texts(Kind::Confirm), Strings{"Save Changes?"});

@@ -28,14 +28,15 @@
 #include <filesystem>
 
 TFrmMain::TFrmMain(HeroBuilder& builder, Prompter& prompter, QWidget* parent)
-    : QMainWindow(parent), builder_(builder), prompter_(prompter) {
+    : QMainWindow(parent), builder_(builder), prompter_(prompter), files_(builder) {
     setObjectName("FrmMain");
     BuildMenus();
     BuildPages();
     builder_.SetObserver(this);
     const QString decimalPoint = QLocale().decimalPoint();
-    builder_.DecimalSeparator = decimalPoint.size() == 1 ? decimalPoint[0].toLatin1() : '.';
-    started_ = builder_.FormCreate();
+    builder_.Document().DecimalSeparator =
+        decimalPoint.size() == 1 ? decimalPoint[0].toLatin1() : '.';
+    started_ = builder_.Start();
     PaintSourcesMenu();
     PaintRuleSetMenu();
     ViewsChanged({});
@@ -81,7 +82,7 @@ void TFrmMain::BuildMenus() {
     connect(file, &QMenu::aboutToShow, this, &TFrmMain::PaintRecentFiles);
     file->addSeparator();
     // Problems met while reading a hero file are listed in the import messages window.
-    builder_.Files.SetMessagesWindow([this] { ShowImportMessages(); });
+    files_.SetMessagesWindow([this] { ShowImportMessages(); });
     connect(addAction(file, "Exit1", tr("E&xit"), QKeySequence(tr("Ctrl+Q"))), &QAction::triggered,
             this, &QWidget::close);
 
@@ -104,11 +105,11 @@ void TFrmMain::BuildMenus() {
     QMenu* switchTo = menuBar()->addMenu(tr("S&witch to"));
     switchTo->setObjectName("SwitchTo1");
     connect(addAction(switchTo, "Creatures1", tr("Creatures")), &QAction::triggered, this,
-            [this] { builder_.Creatures1Click(); });
+            [this] { builder_.ReportNotYetEnabled(); });
     connect(addAction(switchTo, "Robots1", tr("Robots")), &QAction::triggered, this,
             &TFrmMain::Robots1Click);
     connect(addAction(switchTo, "Ships1", tr("Ships")), &QAction::triggered, this,
-            [this] { builder_.Ships1Click(); });
+            [this] { builder_.ReportNotYetEnabled(); });
     connect(addAction(switchTo, "Roster1", tr("Roster")), &QAction::triggered, this,
             &TFrmMain::Roster1Click);
     // Nothing in the hero builder leads to the other tools yet.
@@ -184,38 +185,39 @@ int TFrmMain::CurrentPage() const {
 
 void TFrmMain::UpdateTitle() {
     QString title = QString::fromUtf8(kProgramName);
-    if (!builder_.Hero.FileName.empty())
-        title += " - " + QString::fromStdString(
-                             std::filesystem::path(builder_.Hero.FileName).filename().string());
-    setWindowTitle(title + (builder_.Changed ? "*" : ""));
+    const std::string& fileName = builder_.Hero().FileName;
+    if (!fileName.empty())
+        title +=
+            " - " + QString::fromStdString(std::filesystem::path(fileName).filename().string());
+    setWindowTitle(title + (builder_.Changed() ? "*" : ""));
 }
 
 // --- the File menu's hero files -------------------------------------------------------------
 
 void TFrmMain::OpenCharacterClick() {
-    builder_.Files.OpenCharacterClick();
+    files_.OpenCharacterClick();
     UpdateTitle();
 }
 
 void TFrmMain::Save1Click() {
-    builder_.Files.Save();
+    files_.Save();
     UpdateTitle();
 }
 
 void TFrmMain::SaveAs1Click() {
-    builder_.Files.SaveAs();
+    files_.SaveAs();
     UpdateTitle();
 }
 
 void TFrmMain::PaintRecentFiles() {
     recentMenu_->clear();
-    const std::vector<std::string>& entries = builder_.Files.RecentEntries();
+    const std::vector<std::string>& entries = files_.RecentEntries();
     for (std::size_t i = 0; i < entries.size(); ++i) {
         const QString path = QString::fromStdString(entries[i]);
         QAction* action = recentMenu_->addAction(QString("&%1 %2").arg(i + 1).arg(path));
         action->setObjectName(QString("RecentFile%1").arg(i + 1));
         connect(action, &QAction::triggered, this, [this, path] {
-            builder_.Files.OpenRecentClick(path.toStdString());
+            files_.OpenRecentClick(path.toStdString());
             UpdateTitle();
         });
     }
@@ -225,19 +227,18 @@ void TFrmMain::PaintRecentFiles() {
 void TFrmMain::ShowImportMessages() {
     if (!windows_ || !windows_->messages) return;
     if (auto* messages = qobject_cast<TFrmMessages*>(windows_->messages))
-        messages->ShowLines(builder_.Files.ImportErrors());
+        messages->ShowLines(files_.ImportErrors());
 }
 
 void TFrmMain::PaintSourcesMenu() {
     sourcesMenu_->clear();
-    const auto& entries = builder_.Rules.sources.Entries();
+    const auto& entries = builder_.Rules().sources.Entries();
     for (std::size_t i = 0; i < entries.size(); ++i) {
         QAction* action = sourcesMenu_->addAction(ToQt(entries[i].caption));
         action->setCheckable(true);
         action->setChecked(entries[i].checked);
         connect(action, &QAction::triggered, this, [this, i] {
-            builder_.Rules.SourceClick(i);
-            builder_.NotifyViews();
+            builder_.ToggleSource(i);
             PaintSourcesMenu();
         });
     }
@@ -247,7 +248,7 @@ void TFrmMain::PaintRuleSetMenu() {
     ruleSetMenu_->clear();
     auto* group = new QActionGroup(ruleSetMenu_);
     group->setExclusive(true);
-    const auto& entries = builder_.Rules.ruleSets.Entries();
+    const auto& entries = builder_.Rules().ruleSets.Entries();
     for (std::size_t i = 0; i < entries.size(); ++i) {
         QAction* action = ruleSetMenu_->addAction(ToQt(entries[i].caption));
         action->setObjectName(ToQt(entries[i].menuName));
@@ -255,8 +256,7 @@ void TFrmMain::PaintRuleSetMenu() {
         action->setChecked(entries[i].checked);
         group->addAction(action);
         connect(action, &QAction::triggered, this, [this, i] {
-            builder_.Rules.RuleSetClick(i);
-            builder_.NotifyViews();
+            builder_.ChooseRuleSet(i);
             PaintRuleSetMenu();
         });
     }
@@ -264,11 +264,11 @@ void TFrmMain::PaintRuleSetMenu() {
 
 void TFrmMain::ViewsChanged(const std::set<std::string>& names) {
     for (ViewPage* page : viewPages_)
-        page->Render(builder_.Views, names);
-    if (names.count("Sources")) PaintSourcesMenu();
-    if (names.count("Ruleset")) PaintRuleSetMenu();
-    if (names.count("Page")) {
-        const std::string page = builder_.Views.Label("Page").text;
+        page->Render(builder_.Views(), names);
+    if (names.count(kSourcesMenu.Key())) PaintSourcesMenu();
+    if (names.count(kRulesetLabel.Key())) PaintRuleSetMenu();
+    if (names.count(kPageLabel.Key())) {
+        const std::string page = builder_.Views().Label(kPageLabel).text;
         for (int i = 0; i < static_cast<int>(kPageCaptions.size()); ++i)
             if (kPageCaptions[i] == page) ShowPage(i);
     }
@@ -276,7 +276,7 @@ void TFrmMain::ViewsChanged(const std::set<std::string>& names) {
 }
 
 void TFrmMain::Clear1Click() {
-    builder_.Clear1Click();
+    if (files_.OfferToSave()) builder_.NewHero();
 }
 
 void TFrmMain::About1Click() {
@@ -298,13 +298,16 @@ void TFrmMain::Robots1Click() {
 }
 
 void TFrmMain::Roster1Click() {
-    builder_.OfferToSave();
+    if (!files_.OfferToSave()) return;
     if (!windows_ || !windows_->roster) return;
     windows_->roster->show();
     hide();
 }
 
 void TFrmMain::closeEvent(QCloseEvent* event) {
-    builder_.FormClose();
-    event->accept();
+    // Unsaved changes that could not be saved keep the window open.
+    if (files_.OfferToSave())
+        event->accept();
+    else
+        event->ignore();
 }

@@ -4,6 +4,7 @@
 // to a builder operation.
 
 #include "app/ViewData.h"
+#include "files/HeroFiles.h"
 
 #include <QMainWindow>
 #include <array>
@@ -29,6 +30,8 @@ public:
 
     // False when the start-up refused to go on (no configuration catalogue).
     bool Started() const { return started_; }
+    // "Open Character", "Save", "Save Changes?" and the other hero file commands.
+    HeroFiles& Files() { return files_; }
     // The other windows, known once they exist.
     void SetWindows(AppWindows* windows) { windows_ = windows; }
 
@@ -73,6 +76,7 @@ private:
 
     HeroBuilder& builder_;
     Prompter& prompter_;
+    HeroFiles files_;
     AppWindows* windows_ = nullptr;
     bool started_ = false;
 

@@ -33,7 +33,7 @@ public:
     virtual void Render(const ViewData& views, const std::set<std::string>& changed) = 0;
 };
 
-// True when `name` is among the changed views (or everything is to be repainted).
-inline bool Touched(const std::set<std::string>& changed, const std::string& name) {
-    return changed.empty() || changed.count(name) > 0;
+// True when the view is among the changed views (or everything is to be repainted).
+template <class Kind> bool Touched(const std::set<std::string>& changed, ViewName<Kind> view) {
+    return changed.empty() || changed.count(view.Key()) > 0;
 }

@@ -21,7 +21,7 @@ int main(int argc, char* argv[]) {
     if (!windows.started) return 1;
     prompter.SetParent(windows.main.get());
 
-    if (argc > 1) builder.OpenStartupHero(argv[1]);
+    if (argc > 1) windows.main->Files().OpenStartupHero(argv[1]);
     windows.main->ShowPage(0);
     windows.main->UpdateTitle();
     windows.main->show();

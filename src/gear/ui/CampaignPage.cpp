@@ -50,16 +50,13 @@ CampaignPage::CampaignPage(HeroBuilder& builder, QWidget* parent)
     // Enter in either field adjusts, as the default button of the group would.
     connect(EdAdjPts, &QLineEdit::returnPressed, this, &CampaignPage::Adjust);
     connect(EdAdjDesc, &QLineEdit::returnPressed, this, &CampaignPage::Adjust);
-    connect(SgAdjSkillPts, &QTableWidget::cellDoubleClicked, this, [this](int row, int) {
-        builder_.Budget.SgAdjSkillPtsDblClick(row + 1);
-        builder_.NotifyViews();
-    });
+    connect(SgAdjSkillPts, &QTableWidget::cellDoubleClicked, this,
+            [this](int row, int) { builder_.Budget().RemoveAdjustment(row + 1); });
 }
 
 void CampaignPage::Adjust() {
-    const auto result = builder_.Budget.CmdAdjSkillptsClick(EdAdjPts->text().toStdString(),
-                                                            EdAdjDesc->text().toStdString());
-    builder_.NotifyViews();
+    const auto result = builder_.Budget().EnterAdjustment(EdAdjPts->text().toStdString(),
+                                                          EdAdjDesc->text().toStdString());
     if (result.added) {
         EdAdjPts->clear();
         EdAdjDesc->clear();
@@ -68,8 +65,8 @@ void CampaignPage::Adjust() {
 }
 
 void CampaignPage::Render(const ViewData& views, const std::set<std::string>& changed) {
-    if (!Touched(changed, "SkillPointAdjustments")) return;
-    const TableView& table = views.Table("SkillPointAdjustments");
+    if (!Touched(changed, kAdjustmentTable)) return;
+    const TableView& table = views.Table(kAdjustmentTable);
     SgAdjSkillPts->setRowCount(table.empty() ? 0 : static_cast<int>(table.size()) - 1);
     for (std::size_t r = 1; r < table.size(); ++r)
         for (std::size_t c = 0; c < 2 && c < table[r].size(); ++c)

@@ -1,7 +1,6 @@
 #include "hero/ui/AttributePanel.h"
 
 #include "app/HeroBuilder.h"
-#include "hero/AttributeScores.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -38,11 +37,12 @@ void AddRow(QGroupBox* box, int row, const QString& caption, QWidget* value) {
 }
 } // namespace
 
-QLabel* AttributePanel::AddValue(const QString& viewName, QWidget* parent) {
+QLabel* AttributePanel::AddValue(LabelName view, QWidget* parent) {
+    const QString viewName = ToQt(view.Key());
     auto* label = new QLabel(parent);
     label->setObjectName("Lbl" + QString(viewName).remove('.'));
     label->setMinimumWidth(viewName.endsWith("Limits") ? 44 : 28);
-    labels_.emplace_back(viewName.toStdString(), label);
+    labels_.emplace_back(view, label);
     return label;
 }
 
@@ -75,52 +75,51 @@ AttributePanel::AttributePanel(HeroBuilder& builder, QWidget* parent)
         spinner->setObjectName("UD" + name);
         spinner->setRange(0, 99);
         spinners_[a] = spinner;
-        connect(spinner, &QSpinBox::valueChanged, this, [this, a](int value) {
-            builder_.Attributes.SetScore(a, value);
-            builder_.NotifyViews();
-        });
+        connect(spinner, &QSpinBox::valueChanged, this,
+                [this, a](int value) { builder_.Attributes().SetScore(a, value); });
         grid->addWidget(bases_[a], a + 1, 1);
         grid->addWidget(totals_[a], a + 1, 2);
         grid->addWidget(spinner, a + 1, 3);
         const std::string attribute = kAttributeNames[static_cast<std::size_t>(a)];
-        if (a != attCON && a != attPER)
-            grid->addWidget(AddValue(ToQt(attribute + ".Res"), attributes), a + 1, 4);
-        grid->addWidget(AddValue(ToQt(attribute + ".Ut"), attributes), a + 1, 5);
-        grid->addWidget(AddValue(ToQt(attribute + ".Limits"), attributes), a + 1, 6);
+        if (ShowsResistanceModifier(a))
+            grid->addWidget(AddValue(AttributeLabel(a, AttributeColumn::Res), attributes), a + 1,
+                            4);
+        grid->addWidget(AddValue(AttributeLabel(a, AttributeColumn::Ut), attributes), a + 1, 5);
+        grid->addWidget(AddValue(AttributeLabel(a, AttributeColumn::Limits), attributes), a + 1, 6);
     }
     grid->addWidget(new QLabel(tr("Cost"), attributes), kAttributeCount + 1, 0);
-    grid->addWidget(AddValue("AttributeCost", attributes), kAttributeCount + 1, 1);
+    grid->addWidget(AddValue(kAttributeCostLabel, attributes), kAttributeCount + 1, 1);
     row->addWidget(attributes, 0, Qt::AlignTop);
 
     auto* action = Group(tr("Action Check"), this);
-    AddRow(action, 0, tr("Marginal"), AddValue("ActionCheck.Marginal", action));
-    AddRow(action, 1, tr("Ordinary"), AddValue("ActionCheck.Ordinary", action));
-    AddRow(action, 2, tr("Good"), AddValue("ActionCheck.Good", action));
-    AddRow(action, 3, tr("Amazing"), AddValue("ActionCheck.Amazing", action));
-    AddRow(action, 4, tr("Die"), AddValue("ActionDie", action));
-    AddRow(action, 5, tr("Actions"), AddValue("Actions", action));
+    AddRow(action, 0, tr("Marginal"), AddValue(kActionMarginalLabel, action));
+    AddRow(action, 1, tr("Ordinary"), AddValue(kActionOrdinaryLabel, action));
+    AddRow(action, 2, tr("Good"), AddValue(kActionGoodLabel, action));
+    AddRow(action, 3, tr("Amazing"), AddValue(kActionAmazingLabel, action));
+    AddRow(action, 4, tr("Die"), AddValue(kActionDieLabel, action));
+    AddRow(action, 5, tr("Actions"), AddValue(kActionsLabel, action));
     row->addWidget(action, 0, Qt::AlignTop);
 
     auto* movement = Group(tr("Movement"), this);
-    AddRow(movement, 0, tr("Sprint"), AddValue("Move.Sprint", movement));
-    AddRow(movement, 1, tr("Run"), AddValue("Move.Run", movement));
-    AddRow(movement, 2, tr("Walk"), AddValue("Move.Walk", movement));
-    AddRow(movement, 3, tr("Easy Swim"), AddValue("Move.EasySwim", movement));
-    AddRow(movement, 4, tr("Swim"), AddValue("Move.Swim", movement));
-    AddRow(movement, 5, tr("Glide"), AddValue("Move.Glide", movement));
-    AddRow(movement, 6, tr("Fly"), AddValue("Move.Fly", movement));
+    AddRow(movement, 0, tr("Sprint"), AddValue(kSprintLabel, movement));
+    AddRow(movement, 1, tr("Run"), AddValue(kRunLabel, movement));
+    AddRow(movement, 2, tr("Walk"), AddValue(kWalkLabel, movement));
+    AddRow(movement, 3, tr("Easy Swim"), AddValue(kEasySwimLabel, movement));
+    AddRow(movement, 4, tr("Swim"), AddValue(kSwimLabel, movement));
+    AddRow(movement, 5, tr("Glide"), AddValue(kGlideLabel, movement));
+    AddRow(movement, 6, tr("Fly"), AddValue(kFlyLabel, movement));
     row->addWidget(movement, 0, Qt::AlignTop);
 
     auto* durability = Group(tr("Durability"), this);
-    AddRow(durability, 0, tr("Stun"), AddValue("Stun", durability));
-    AddRow(durability, 1, tr("Wound"), AddValue("Wound", durability));
-    AddRow(durability, 2, tr("Mortal"), AddValue("Mortal", durability));
-    AddRow(durability, 3, tr("Fatigue"), AddValue("Fatigue", durability));
+    AddRow(durability, 0, tr("Stun"), AddValue(kStunLabel, durability));
+    AddRow(durability, 1, tr("Wound"), AddValue(kWoundLabel, durability));
+    AddRow(durability, 2, tr("Mortal"), AddValue(kMortalLabel, durability));
+    AddRow(durability, 3, tr("Fatigue"), AddValue(kFatigueLabel, durability));
     row->addWidget(durability, 0, Qt::AlignTop);
 
     auto* lastResort = Group(tr("Last Resort"), this);
-    AddRow(lastResort, 0, tr("Cost"), AddValue("LastResortCost", lastResort));
-    AddRow(lastResort, 1, tr("Maximum"), AddValue("LastResortMax", lastResort));
+    AddRow(lastResort, 0, tr("Cost"), AddValue(kLastResortCostLabel, lastResort));
+    AddRow(lastResort, 1, tr("Maximum"), AddValue(kLastResortMaxLabel, lastResort));
     row->addWidget(lastResort, 0, Qt::AlignTop);
     row->addStretch(1);
 }
@@ -132,8 +131,7 @@ bool AttributePanel::eventFilter(QObject* watched, QEvent* event) {
             if (watched != bases_[a] && watched != totals_[a]) continue;
             const QString text = key->text();
             if (text == "w" || text == "q") {
-                builder_.Attributes.KeyPress(a, text == "w" ? 'w' : 'q');
-                builder_.NotifyViews();
+                builder_.Attributes().StepScore(a, text == "w" ? 'w' : 'q');
                 return true;
             }
             // Tab and the other navigation keys move on; nothing else is typed.
@@ -146,14 +144,14 @@ bool AttributePanel::eventFilter(QObject* watched, QEvent* event) {
 void AttributePanel::Render(const ViewData& views, const std::set<std::string>& changed) {
     for (const auto& [name, label] : labels_)
         if (Touched(changed, name)) RenderLabel(label, views.Label(name));
-    const AttributeLimits& limits = builder_.Attributes.Limits();
+    const AttributeLimits limits = builder_.Attributes().Limits();
     for (int a = 0; a < kAttributeCount; ++a) {
-        RenderText(bases_[a], views.Label(AttributeViewName(a, "Base")));
-        RenderText(totals_[a], views.Label(AttributeViewName(a, "Total")));
+        RenderText(bases_[a], views.Label(AttributeLabel(a, AttributeColumn::Base)));
+        RenderText(totals_[a], views.Label(AttributeLabel(a, AttributeColumn::Total)));
         const QSignalBlocker blocker(spinners_[a]);
         spinners_[a]->setRange(limits.Min[static_cast<std::size_t>(a)],
                                std::max(limits.Min[static_cast<std::size_t>(a)],
                                         limits.Max[static_cast<std::size_t>(a)]));
-        spinners_[a]->setValue(builder_.Hero.Score[static_cast<std::size_t>(a)]);
+        spinners_[a]->setValue(builder_.Hero().Score[static_cast<std::size_t>(a)]);
     }
 }

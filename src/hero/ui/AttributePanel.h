@@ -28,12 +28,12 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    QLabel* AddValue(const QString& viewName, QWidget* parent);
+    QLabel* AddValue(LabelName view, QWidget* parent);
 
     HeroBuilder& builder_;
     std::array<QLineEdit*, 6> bases_{};
     std::array<QLineEdit*, 6> totals_{};
     std::array<QSpinBox*, 6> spinners_{};
     // Every label that shows one view by the view's name.
-    std::vector<std::pair<std::string, QLabel*>> labels_;
+    std::vector<std::pair<LabelName, QLabel*>> labels_;
 };

@@ -1,6 +1,7 @@
 #include "hero/ui/MainPage.h"
 
 #include "app/HeroBuilder.h"
+#include "app/ui/ViewWidgets.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -17,7 +18,7 @@ MainPage::MainPage(HeroBuilder& builder, QWidget* parent) : QWidget(parent), bui
         auto* edit = new QLineEdit(this);
         edit->setObjectName(objectName);
         connect(edit, &QLineEdit::textEdited, this, [this, field](const QString& text) {
-            builder_.SetIdentityText(field, text.toStdString());
+            builder_.Identity().SetText(field, text.toStdString());
         });
         form->addRow(caption, edit);
         return edit;
@@ -31,7 +32,7 @@ MainPage::MainPage(HeroBuilder& builder, QWidget* parent) : QWidget(parent), bui
     auto identityChoice = [&](const QString& objectName, IdentityChoice which) {
         auto* combo = choice(objectName);
         connect(combo, &QComboBox::activated, this,
-                [this, which](int index) { builder_.ChooseIdentity(which, index); });
+                [this, which](int index) { builder_.Identity().Choose(which, index); });
         return combo;
     };
 
@@ -43,16 +44,12 @@ MainPage::MainPage(HeroBuilder& builder, QWidget* parent) : QWidget(parent), bui
     form->addRow(tr("Gender"), CmbGender);
 
     CmbSpecies = choice("CmbSpecies");
-    connect(CmbSpecies, &QComboBox::activated, this, [this](int index) {
-        builder_.Species.CmbSpeciesChange(index);
-        builder_.NotifyViews();
-    });
+    connect(CmbSpecies, &QComboBox::activated, this,
+            [this](int index) { builder_.ChooseSpecies(index); });
     CbCyberSkill = new QCheckBox(this);
     CbCyberSkill->setObjectName("CbCyberSkill");
-    connect(CbCyberSkill, &QCheckBox::clicked, this, [this](bool checked) {
-        builder_.Species.CbCyberSkillClick(checked);
-        builder_.NotifyViews();
-    });
+    connect(CbCyberSkill, &QCheckBox::clicked, this,
+            [this](bool checked) { builder_.SetCyberSkill(checked); });
     auto* speciesRow = new QHBoxLayout;
     speciesRow->addWidget(CmbSpecies);
     speciesRow->addWidget(CbCyberSkill);
@@ -60,10 +57,8 @@ MainPage::MainPage(HeroBuilder& builder, QWidget* parent) : QWidget(parent), bui
     form->addRow(tr("Species"), speciesRow);
 
     CmbProfession = choice("CmbProfession");
-    connect(CmbProfession, &QComboBox::activated, this, [this](int index) {
-        builder_.Professions.CmbProfessionChange(index);
-        builder_.NotifyViews();
-    });
+    connect(CmbProfession, &QComboBox::activated, this,
+            [this](int index) { builder_.ChooseProfession(index); });
     form->addRow(tr("Profession"), CmbProfession);
 
     CmbMotivation = identityChoice("CmbMotivation", IdentityChoice::Motivation);
@@ -80,16 +75,17 @@ MainPage::MainPage(HeroBuilder& builder, QWidget* parent) : QWidget(parent), bui
 }
 
 void MainPage::Render(const ViewData& views, const std::set<std::string>& changed) {
-    RenderText(EdName, views.Label("HeroName"));
-    RenderText(EdPlayer, views.Label("PlayerName"));
-    RenderText(EdGameMaster, views.Label("GameMaster"));
-    RenderText(EdCareer, views.Label("Career"));
-    const std::pair<QComboBox*, const char*> choices[] = {
-        {CmbGender, "Gender"},          {CmbSpecies, "Species"},
-        {CmbProfession, "Profession"},  {CmbMotivation, "Motivation"},
-        {CmbMorality, "MoralAttitude"}, {CmbTrait1, "Trait1"},
-        {CmbTrait2, "Trait2"}};
+    RenderText(EdName, views.Label(kHeroNameLabel));
+    RenderText(EdPlayer, views.Label(kPlayerNameLabel));
+    RenderText(EdGameMaster, views.Label(kGameMasterLabel));
+    RenderText(EdCareer, views.Label(kCareerLabel));
+    const std::pair<QComboBox*, ChoiceName> choices[] = {
+        {CmbGender, kGenderChoice},          {CmbSpecies, kSpeciesChoice},
+        {CmbProfession, kProfessionChoice},  {CmbMotivation, kMotivationChoice},
+        {CmbMorality, kMoralAttitudeChoice}, {CmbTrait1, kTrait1Choice},
+        {CmbTrait2, kTrait2Choice}};
     for (const auto& [combo, name] : choices)
         if (Touched(changed, name)) RenderChoice(combo, views.Choice(name));
-    if (Touched(changed, "CyberSkill")) RenderCheck(CbCyberSkill, views.Check("CyberSkill"));
+    if (Touched(changed, kCyberSkillCheck))
+        RenderCheck(CbCyberSkill, views.Check(kCyberSkillCheck));
 }

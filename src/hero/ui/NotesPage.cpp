@@ -1,6 +1,7 @@
 #include "hero/ui/NotesPage.h"
 
 #include "app/HeroBuilder.h"
+#include "app/ui/ViewWidgets.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -25,10 +26,8 @@ NotesPage::NotesPage(HeroBuilder& builder, QWidget* parent) : QWidget(parent), b
     CmbSpecial = new QComboBox(this);
     CmbSpecial->setObjectName("CmbSpecial");
     CmbSpecial->setSizeAdjustPolicy(QComboBox::AdjustToContents);
-    connect(CmbSpecial, &QComboBox::activated, this, [this](int index) {
-        builder_.Professions.CmbSpecialChange(index);
-        builder_.NotifyViews();
-    });
+    connect(CmbSpecial, &QComboBox::activated, this,
+            [this](int index) { builder_.ChooseSpecialization(index); });
     special->addWidget(LblSpecial);
     special->addWidget(CmbSpecial);
     special->addStretch(1);
@@ -36,10 +35,8 @@ NotesPage::NotesPage(HeroBuilder& builder, QWidget* parent) : QWidget(parent), b
 
     CbPrimitive = new QCheckBox(this);
     CbPrimitive->setObjectName("CbPrimitive");
-    connect(CbPrimitive, &QCheckBox::clicked, this, [this](bool checked) {
-        builder_.Species.CbPrimitiveClick(checked);
-        builder_.NotifyViews();
-    });
+    connect(CbPrimitive, &QCheckBox::clicked, this,
+            [this](bool checked) { builder_.SetPrimitive(checked); });
     layout->addWidget(CbPrimitive);
 
     LblFileName = new QLabel(this);
@@ -51,21 +48,23 @@ NotesPage::NotesPage(HeroBuilder& builder, QWidget* parent) : QWidget(parent), b
     MemNotes = new QPlainTextEdit(this);
     MemNotes->setObjectName("MemNotes");
     connect(MemNotes, &QPlainTextEdit::textChanged, this, [this] {
-        builder_.SetIdentityText(IdentityField::FreeNotes, MemNotes->toPlainText().toStdString());
+        builder_.Identity().SetText(IdentityField::FreeNotes,
+                                    MemNotes->toPlainText().toStdString());
     });
     layout->addWidget(MemNotes, 1);
 }
 
 void NotesPage::Render(const ViewData& views, const std::set<std::string>& changed) {
-    if (Touched(changed, "FixedNotes"))
-        RenderText(MemFixedNotes, TableText(views.Table("FixedNotes"), "").toStdString());
-    if (Touched(changed, "Specialization")) {
-        const ChoiceView& choice = views.Choice("Specialization");
+    if (Touched(changed, kFixedNotesTable))
+        RenderText(MemFixedNotes, TableText(views.Table(kFixedNotesTable), "").toStdString());
+    if (Touched(changed, kSpecializationChoice)) {
+        const ChoiceView& choice = views.Choice(kSpecializationChoice);
         RenderChoice(CmbSpecial, choice);
         LblSpecial->setText(ToQt(choice.caption));
         LblSpecial->setVisible(choice.visible);
     }
-    if (Touched(changed, "Primitive")) RenderCheck(CbPrimitive, views.Check("Primitive"));
-    if (Touched(changed, "FileName")) LblFileName->setText(ToQt(views.Label("FileName").text));
-    if (Touched(changed, "FreeNotes")) RenderText(MemNotes, views.Label("FreeNotes").text);
+    if (Touched(changed, kPrimitiveCheck)) RenderCheck(CbPrimitive, views.Check(kPrimitiveCheck));
+    if (Touched(changed, kFileNameLabel))
+        LblFileName->setText(ToQt(views.Label(kFileNameLabel).text));
+    if (Touched(changed, kFreeNotesLabel)) RenderText(MemNotes, views.Label(kFreeNotesLabel).text);
 }

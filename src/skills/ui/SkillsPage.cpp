@@ -85,39 +85,36 @@ int SkillsPage::SelectedRow() const {
 void SkillsPage::Buy() {
     const int node = SelectedNode();
     if (node < 0) return;
-    builder_.Skills.TvSkillsDblClick(node);
-    builder_.NotifyViews();
-    const int row = std::atoi(builder_.Views.Label("Skills.SelectedRow").text.c_str());
+    const int row = builder_.Skills().BuySkill(node);
     if (row > 0)
         GridSkills->selectRow(row - 1);
     else
         GridSkills->clearSelection();
 }
 
-void SkillsPage::AfterRankChange(int row) {
-    const int scroll = GridSkills->verticalScrollBar()->value();
-    builder_.NotifyViews();
+void SkillsPage::AfterRankChange(int row, int scroll) {
     if (row > 0) GridSkills->selectRow(row - 1);
     GridSkills->verticalScrollBar()->setValue(scroll);
 }
 
 void SkillsPage::Raise() {
     const int row = SelectedRow();
-    builder_.Skills.CmdSkillUpClick(row);
-    AfterRankChange(row);
+    const int scroll = GridSkills->verticalScrollBar()->value();
+    builder_.Skills().RaiseRowRank(row);
+    AfterRankChange(row, scroll);
 }
 
 void SkillsPage::Lower() {
     const int row = SelectedRow();
-    builder_.Skills.CmdSkillDnClick(row);
-    AfterRankChange(row);
+    const int scroll = GridSkills->verticalScrollBar()->value();
+    builder_.Skills().LowerRowRank(row);
+    AfterRankChange(row, scroll);
 }
 
 void SkillsPage::Remove() {
     const int row = SelectedRow();
     if (row == 0) return;
-    builder_.Skills.CmdSkillRemClick(row);
-    builder_.NotifyViews();
+    builder_.Skills().RemoveSkill(row);
 }
 
 bool SkillsPage::eventFilter(QObject* watched, QEvent* event) {
@@ -136,10 +133,12 @@ bool SkillsPage::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void SkillsPage::Render(const ViewData& views, const std::set<std::string>& changed) {
-    if (Touched(changed, "SkillPoints")) RenderLabel(LblSkillPoints, views.Label("SkillPoints"));
-    if (Touched(changed, "BroadSkills")) RenderLabel(LblBroadSkills, views.Label("BroadSkills"));
-    if (Touched(changed, "SkillTree")) {
-        const TableView& tree = views.Table("SkillTree");
+    if (Touched(changed, kSkillPointsLabel))
+        RenderLabel(LblSkillPoints, views.Label(kSkillPointsLabel));
+    if (Touched(changed, kBroadSkillsLabel))
+        RenderLabel(LblBroadSkills, views.Label(kBroadSkillsLabel));
+    if (Touched(changed, kSkillTree)) {
+        const TableView& tree = views.Table(kSkillTree);
         const int current = SelectedNode();
         TvSkills->clear();
         QTreeWidgetItem* top = nullptr;
@@ -155,8 +154,8 @@ void SkillsPage::Render(const ViewData& views, const std::set<std::string>& chan
         }
         if (currentItem) TvSkills->setCurrentItem(currentItem);
     }
-    if (Touched(changed, "Skills")) {
-        const TableView& table = views.Table("Skills");
+    if (Touched(changed, kSkillTable)) {
+        const TableView& table = views.Table(kSkillTable);
         const int selected = SelectedRow();
         GridSkills->setRowCount(table.empty() ? 0 : static_cast<int>(table.size()) - 1);
         for (int r = 0; r < static_cast<int>(table.size()); ++r) {

@@ -40,8 +40,8 @@ private:
     void Raise();
     void Lower();
     void Remove();
-    // Repaints after a rank change, keeping the selected row and the scroll position.
-    void AfterRankChange(int row);
+    // After a rank change: keeps the selected row and the scroll position.
+    void AfterRankChange(int row, int scroll);
 
     HeroBuilder& builder_;
 };

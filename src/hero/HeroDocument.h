@@ -1,0 +1,130 @@
+#pragma once
+// The hero as a document: the hero record, what the pages show (the views), the flags
+// `Changed`, `Ready` and `Loading`, and the change mark of the operation under way.
+//
+// Every operation a person (or a hero file) performs opens an `Operation` on the document and
+// says what it touched (`Touch(Aspect::Skills)`). When the outermost operation ends, the
+// document runs the one ordered recompute it was given (`SetSettle`), with the aspects
+// touched, and then tells the observer once which views changed. Operations therefore never
+// repaint what follows from them, and nested operations (a hero file replaying hundreds of
+// purchases) recompute once.
+
+#include "app/Logs.h"
+#include "app/Paths.h"
+#include "app/Prompter.h"
+#include "app/ViewData.h"
+#include "hero/Hero.h"
+#include "xml/XmlEventReader.h"
+
+#include <bitset>
+#include <functional>
+#include <initializer_list>
+
+// What an operation can touch. A recompute step runs when one of the aspects it depends on
+// was touched.
+enum class Aspect {
+    Identity,   // names, gender, motivation, traits, notes, the file name
+    Rules,      // the rule set in force
+    Sources,    // the source books in play, and every catalogue read again
+    Species,    // the species and its special choices
+    Profession, // the profession and its specialization
+    Attributes, // the six scores
+    Skills,     // skills bought, ranks, cash-outs
+    Budget,     // the person's adjustments of the skill points
+    Count
+};
+
+class AspectSet {
+public:
+    AspectSet() = default;
+    AspectSet(std::initializer_list<Aspect> aspects) {
+        for (Aspect aspect : aspects)
+            Add(aspect);
+    }
+    static AspectSet All() {
+        AspectSet all;
+        all.bits_.set();
+        return all;
+    }
+    void Add(Aspect aspect) { bits_.set(static_cast<std::size_t>(aspect)); }
+    bool Has(Aspect aspect) const { return bits_.test(static_cast<std::size_t>(aspect)); }
+    // True when any aspect of `other` is in this set.
+    bool Any(const AspectSet& other) const { return (bits_ & other.bits_).any(); }
+    bool Empty() const { return bits_.none(); }
+
+private:
+    std::bitset<static_cast<std::size_t>(Aspect::Count)> bits_;
+};
+
+class HeroDocument {
+public:
+    HeroDocument(Prompter& prompter, const AppPaths& paths);
+    HeroDocument(const HeroDocument&) = delete;
+    HeroDocument& operator=(const HeroDocument&) = delete;
+
+    THero Hero;
+    ViewData Views;
+    Prompter& prompter;
+    const AppPaths& paths;
+    AppLogs logs;
+    char DecimalSeparator = '.'; // the person's locale, for numbers shown
+
+    // --- flags ---------------------------------------------------------------------------
+    bool Changed() const { return changed_; } // the hero has unsaved changes
+    void SetChanged(bool changed);
+    bool Ready() const { return ready_; }     // false during start-up and bulk source changes
+    bool Loading() const { return loading_; } // a hero file is being read
+
+    // Sets a flag for the lifetime of the guard and puts the old value back after.
+    class FlagGuard {
+    public:
+        FlagGuard(bool& flag, bool value) : flag_(flag), old_(flag) { flag_ = value; }
+        ~FlagGuard() { flag_ = old_; }
+        FlagGuard(const FlagGuard&) = delete;
+        FlagGuard& operator=(const FlagGuard&) = delete;
+
+    private:
+        bool& flag_;
+        bool old_;
+    };
+    [[nodiscard]] FlagGuard ReadyFor(bool value) { return {ready_, value}; }
+    [[nodiscard]] FlagGuard LoadingFor(bool value) { return {loading_, value}; }
+    // Start-up sets Ready once the program is up.
+    void SetReady(bool ready) { ready_ = ready; }
+
+    // --- operations ----------------------------------------------------------------------
+    class Operation {
+    public:
+        explicit Operation(HeroDocument& document);
+        ~Operation();
+        Operation(const Operation&) = delete;
+        Operation& operator=(const Operation&) = delete;
+
+    private:
+        HeroDocument& document_;
+    };
+    // What the operation under way changed.
+    void Touch(Aspect aspect) { touched_.Add(aspect); }
+    void TouchAll() { touched_ = AspectSet::All(); }
+
+    using Settle = std::function<void(const AspectSet& touched)>;
+    void SetSettle(Settle settle) { settle_ = std::move(settle); }
+    void SetObserver(ViewObserver* observer) { observer_ = observer; }
+
+    // Writes the problems met while reading a catalogue to the main log.
+    void ReportReadErrors(const XmlReadResult& result);
+
+private:
+    void Finish();
+
+    bool changed_ = false;
+    bool ready_ = false;
+    bool loading_ = false;
+    int depth_ = 0;
+    AspectSet touched_;
+    Settle settle_;
+    ViewObserver* observer_ = nullptr;
+};
+
+// The views of the document itself.
+inline constexpr OuterName kChangedView{"Changed"};
