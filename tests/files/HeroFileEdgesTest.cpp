@@ -54,9 +54,11 @@ TEST_F(HeroFileEdges, SpecialtyBoughtFromTheTreeSavesItsBroadSkillAtLevelZeroAnd
 TEST_F(HeroFileEdges, PsionicEnergyIsWrittenWithTheSpeciesMultiplierAloneWithoutAProfession) {
     auto energy = [this] {
         const std::string text = SaveTo("hero.xml");
-        const std::size_t at = text.find("<PsionicSkills Energy=\"");
-        return at == std::string::npos ? std::string("<none>")
-                                       : text.substr(at + 23, text.find('"', at + 23) - at - 23);
+        const std::string start = "<PsionicSkills Energy=\"";
+        const std::size_t at = text.find(start);
+        if (at == std::string::npos) return std::string("<none>");
+        const std::size_t from = at + start.size();
+        return text.substr(from, text.find('"', from) - from);
     };
     ChooseSpecies("Skywing"); // multiplier 0.5
     builder->Attributes.SetScore(attWIL, 11);
