@@ -366,8 +366,7 @@ void HeroFileWriter::WritePsionics(std::string& out) const {
     const TProfData* profession = builder_.Professions().Chosen();
     // Without a profession there is no profession adjustment: the species multiplier alone.
     const double adjustment = profession ? profession->PsiAdj : 0.0;
-    const int energy =
-        static_cast<int>((adjustment + hero.CurrentSpecies.PsiMult) * hero.Score[attWIL]);
+    const int energy = PsionicEnergy(adjustment, hero.CurrentSpecies.PsiMult, hero.Score[attWIL]);
     Line(out, Element(0, "PsionicSkills").Attr("Energy", energy).Open());
     // The psionics subsystem adds one "PsionicSkill" line per bought psionic skill here.
     Line(out, "</PsionicSkills>");

@@ -242,3 +242,11 @@ LastResort ComputeLastResort(int per, bool lastResortBonus) {
     if (lastResortBonus) result.Max += 1;
     return result;
 }
+
+// ---------------------------------------------------------------------------
+// Psionic energy
+// ---------------------------------------------------------------------------
+
+int PsionicEnergy(double professionAdjustment, double speciesMultiplier, int will) {
+    return static_cast<int>(std::trunc((professionAdjustment + speciesMultiplier) * will));
+}

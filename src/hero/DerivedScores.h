@@ -126,3 +126,11 @@ struct LastResort {
 
 // By PER; the profession with the last resort bonus raises the maximum by one.
 LastResort ComputeLastResort(int per, bool lastResortBonus);
+
+// ---------------------------------------------------------------------------
+// Psionic energy
+// ---------------------------------------------------------------------------
+
+// Trunc(WIL x (the profession's psionic adjustment + the species' psionic multiplier)),
+// truncated toward zero. Without a profession the caller passes an adjustment of 0.
+int PsionicEnergy(double professionAdjustment, double speciesMultiplier, int will);
