@@ -9,19 +9,19 @@ using NewHero = BuilderTest;
 TEST_F(NewHero, NewAfterChoosingAGenderClearsItAndLeavesTheHeroUnchanged) {
     WriteData("<Configuration />");
     Start();
-    builder->ChooseIdentity(IdentityChoice::Gender, 1);
+    builder->Identity().Choose(IdentityChoice::Gender, 1);
     ASSERT_EQ(Label("Gender"), "Female");
-    ASSERT_TRUE(builder->Changed);
+    ASSERT_TRUE(builder->Changed());
 
-    builder->Clear1Click(); // "Save Changes?" answered No
+    ClickNew(); // "Save Changes?" answered No
     EXPECT_EQ(prompter.Texts(Kind::Confirm), Strings{"Save Changes?"});
-    EXPECT_EQ(builder->Hero.Gender, "");
+    EXPECT_EQ(builder->Hero().Gender, "");
     EXPECT_EQ(Label("Gender"), "");
-    EXPECT_EQ(builder->Views.Choice("Gender").index, -1);
-    EXPECT_FALSE(builder->Changed);
+    EXPECT_EQ(builder->Views().ChoiceNamed("Gender").index, -1);
+    EXPECT_FALSE(builder->Changed());
 
     // Nothing is left to offer saving the next time.
-    builder->Clear1Click();
+    ClickNew();
     EXPECT_EQ(prompter.Texts(Kind::Confirm).size(), 1u);
 }
 

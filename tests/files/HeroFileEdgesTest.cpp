@@ -31,8 +31,8 @@ TEST_F(HeroFileEdges, SpecialtyBoughtFromTheTreeSavesItsBroadSkillAtLevelZeroAnd
         return skill.Name == "Blades";
     });
     ASSERT_NE(blades, offered.end());
-    builder->Skills.TvSkillsDblClick(static_cast<int>(blades - offered.begin()));
-    ASSERT_EQ(builder->Views.Table("Skills").size(), 3u); // header, Melee, Blades
+    builder->Skills().BuySkill(static_cast<int>(blades - offered.begin()));
+    ASSERT_EQ(builder->Views().TableNamed("Skills").size(), 3u); // header, Melee, Blades
 
     const std::string first = SaveTo("hero.xml");
     EXPECT_EQ(Section(first,
@@ -61,7 +61,7 @@ TEST_F(HeroFileEdges, PsionicEnergyIsWrittenWithTheSpeciesMultiplierAloneWithout
         return text.substr(from, text.find('"', from) - from);
     };
     ChooseSpecies("Skywing"); // multiplier 0.5
-    builder->Attributes.SetScore(attWIL, 11);
+    builder->Attributes().SetScore(attWIL, 11);
     EXPECT_EQ(energy(), "5");       // 5.5, truncated
     ChooseProfession("Mindwalker"); // adjustment 0; WIL 11 is its minimum
     EXPECT_EQ(energy(), "5");

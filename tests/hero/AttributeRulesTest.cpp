@@ -17,7 +17,7 @@ protected:
     // Sets every score to 12 (each a change of that attribute), as the person would.
     void SetAllScores() {
         for (int attribute = 0; attribute < kAttributeCount; ++attribute)
-            builder->Attributes.SetScore(attribute, 12);
+            builder->Attributes().SetScore(attribute, 12);
     }
 };
 
@@ -40,22 +40,22 @@ TEST_F(AttributeRules, EveryBuiltInProfessionRaisesItsOwnMinimums) {
 
 TEST_F(AttributeRules, EachBaseLeavesOutOnlyItsOwnAttributesBonus) {
     // A WIL bonus and a PER bonus from each of the three records, never both from one.
-    builder->Hero.BenefitTotals.Wil = 1;
-    builder->Hero.MutationTotals.Per = 2;
+    builder->Hero().BenefitTotals.Wil = 1;
+    builder->Hero().MutationTotals.Per = 2;
     SetAllScores();
     EXPECT_EQ(Labels(kBases), "12 12 12 12 11 10");
 
-    builder->Hero.BenefitTotals = TBenefit{};
-    builder->Hero.MutationTotals = TMutation{};
-    builder->Hero.FXTotals.Per = 1;
-    builder->Hero.MutationTotals.Wil = 3;
+    builder->Hero().BenefitTotals = TBenefit{};
+    builder->Hero().MutationTotals = TMutation{};
+    builder->Hero().FXTotals.Per = 1;
+    builder->Hero().MutationTotals.Wil = 3;
     SetAllScores();
     EXPECT_EQ(Labels(kBases), "12 12 12 12 9 11");
 
-    builder->Hero.MutationTotals = TMutation{};
-    builder->Hero.FXTotals = TFXBenefit{};
-    builder->Hero.FXTotals.Wil = 2;
-    builder->Hero.BenefitTotals.Per = 3;
+    builder->Hero().MutationTotals = TMutation{};
+    builder->Hero().FXTotals = TFXBenefit{};
+    builder->Hero().FXTotals.Wil = 2;
+    builder->Hero().BenefitTotals.Per = 3;
     SetAllScores();
     EXPECT_EQ(Labels(kBases), "12 12 12 12 10 9");
     EXPECT_EQ(Labels("WIL.Total PER.Total AttributeCost"), "12 12 67");

@@ -47,7 +47,7 @@ protected:
     // The per-rank price of each specialty on offer, as the tree shows it: "Climb [3] ...".
     std::string SpecialtyPrices() const {
         std::string prices;
-        for (const TableRow& node : builder->Views.Table("SkillTree"))
+        for (const TableRow& node : builder->Views().TableNamed("SkillTree"))
             if (node.at(0) == "1") prices += (prices.empty() ? "" : " ") + node.at(1);
         return prices;
     }
@@ -60,7 +60,7 @@ TEST_F(SkillRules, EveryAttributeChangeRepaintsTheScoresOfItsSkills) {
     for (int attribute = 0; attribute < kAttributeCount; ++attribute) {
         const auto& [broad, specialty] = kSkillOf[attribute];
         SCOPED_TRACE(kAttributeNames[static_cast<std::size_t>(attribute)]);
-        builder->Attributes.SetScore(attribute, 13);
+        builder->Attributes().SetScore(attribute, 13);
         EXPECT_EQ(Score(broad), "13/6/3");
         EXPECT_EQ(Score(specialty), "14/7/3"); // the score plus its rank
         // The skills of the next attribute are not touched yet.
@@ -106,31 +106,31 @@ TEST_F(SkillRules, LoweringASpecialtyAtRankOneKeepsRankOne) {
 
 TEST_F(SkillRules, CyberskillCostsTenPointsUnlessTheSpeciesGrantsIt) {
     ChooseSpecies("Terran");
-    builder->Species.CbCyberSkillClick(true);
+    builder->SetCyberSkill(true);
     EXPECT_EQ(Label("SkillPoints"), "35  [10 used of 45]");
-    builder->Species.CbCyberSkillClick(false);
+    builder->SetCyberSkill(false);
     EXPECT_EQ(Label("SkillPoints"), "45  [0 used of 45]");
 
     ChooseSpecies("Chromeborn");
-    EXPECT_TRUE(builder->Hero.CyberSkill);
+    EXPECT_TRUE(builder->Hero().CyberSkill);
     EXPECT_EQ(Budget().PointsUsed, 0);
-    builder->Species.CbCyberSkillClick(true); // as a hero file ticks it
+    builder->SetCyberSkill(true); // as a hero file ticks it
     EXPECT_EQ(Label("SkillPoints"), "45  [0 used of 45]");
-    builder->Species.CbCyberSkillClick(false); // cannot be unticked
-    EXPECT_TRUE(builder->Hero.CyberSkill);
+    builder->SetCyberSkill(false); // cannot be unticked
+    EXPECT_TRUE(builder->Hero().CyberSkill);
     EXPECT_EQ(Budget().PointsUsed, 0);
 }
 
 TEST_F(SkillRules, TickingThePrimitiveReductionCostsFourPointsAndIsAChange) {
     ChooseSpecies("Skywing");
-    builder->SetChanged(false);
-    builder->Species.CbPrimitiveClick(true);
-    EXPECT_TRUE(builder->Changed);
+    builder->Document().SetChanged(false);
+    builder->SetPrimitive(true);
+    EXPECT_TRUE(builder->Changed());
     EXPECT_EQ(Label("SkillPoints"), "41  [4 used of 45]");
 
-    builder->SetChanged(false);
-    builder->Species.CbPrimitiveClick(false);
-    EXPECT_TRUE(builder->Changed);
+    builder->Document().SetChanged(false);
+    builder->SetPrimitive(false);
+    EXPECT_TRUE(builder->Changed());
     EXPECT_EQ(Budget().PointsUsed, 0);
 }
 
