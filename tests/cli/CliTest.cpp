@@ -137,3 +137,20 @@ TEST_F(Cli, SaveWritesTheCurrentLayout) {
 }
 
 } // namespace
+
+TEST_F(Cli, ShowPrintsExactlyTheRecordedViewsOfEachExample) {
+    // What "show" printed for each example when it was recorded, with the example named as
+    // "examples/NAME.xml": any change to a shown text is a change to the program.
+    for (const std::string& example : Examples()) {
+        const std::string name = fs::path(example).stem().string();
+        ASSERT_EQ(Run("show", {example}), 0) << Errors();
+        std::string shown = out;
+        const std::string relative = "examples/" + name + ".xml";
+        for (std::size_t at = shown.find(example); at != std::string::npos;
+             at = shown.find(example, at + relative.size()))
+            shown.replace(at, example.size(), relative);
+        EXPECT_EQ(shown, ReadWholeFile(fs::path(TAVORN_SOURCE_DIR) / "tests" / "cli" / "expected" /
+                                       (name + ".json")))
+            << name;
+    }
+}

@@ -33,6 +33,24 @@ TEST_F(HeroFileCommands, SaveAsksForANameOnlyWhileTheHeroHasNone) {
     EXPECT_FALSE(fs::exists(SavingPathFor(Path("copy.xml"))));
 }
 
+TEST_F(HeroFileCommands, SaveChangesGoesOnOnlyWhenNothingWouldBeLost) {
+    EXPECT_TRUE(Files().OfferToSave()); // nothing unsaved: no question
+    EXPECT_TRUE(prompter.messages.empty());
+    builder->Identity().SetText(IdentityField::HeroName, "Ria");
+    prompter.confirmAnswers = {false};
+    EXPECT_TRUE(Files().OfferToSave()); // "No"
+    prompter.confirmAnswers = {true};
+    EXPECT_FALSE(Files().OfferToSave()); // "Yes", and the "Save as XML" dialog is cancelled
+    prompter.confirmAnswers = {true};
+    ClickNew();
+    EXPECT_EQ(Hero().HeroName, "Ria");
+    EXPECT_EQ(prompter.Texts(Kind::Confirm), Strings(3, "Save Changes?"));
+    prompter.confirmAnswers = {true};
+    prompter.fileAnswers = {Path("ria.xml")};
+    EXPECT_TRUE(Files().OfferToSave()); // "Yes", and saved
+    EXPECT_FALSE(builder->Changed());
+}
+
 TEST_F(HeroFileCommands, FailedSaveKeepsTheOldFileAndTheUnsavedChanges) {
     prompter.fileAnswers = {Path("hero.xml")};
     ASSERT_TRUE(Files().Save());
@@ -48,11 +66,15 @@ TEST_F(HeroFileCommands, FailedSaveKeepsTheOldFileAndTheUnsavedChanges) {
     EXPECT_EQ(app.Read("hero.xml"), saved);
     EXPECT_TRUE(builder->Changed());
 
-    // "Open Character" stops when the changes could not be saved first.
+    // "Open Character" and "New" stop when the changes could not be saved first.
     prompter.confirmAnswers = {true};
     Files().OpenCharacterClick();
     EXPECT_TRUE(prompter.Texts(Kind::OpenFile).empty());
     EXPECT_EQ(Hero().HeroName, "Second");
+    prompter.confirmAnswers = {true};
+    ClickNew();
+    EXPECT_EQ(Hero().HeroName, "Second");
+    EXPECT_TRUE(builder->Changed());
 
     // A target whose folder has gone: the hero keeps its old file name.
     prompter.Clear();
