@@ -62,7 +62,7 @@ bool HeroFiles::OfferToSave() {
     return Save();
 }
 
-void HeroFiles::OpenCharacterClick() {
+void HeroFiles::OpenCharacter() {
     if (!OfferToSave()) return;
     HeroDocument& document = builder_.Document();
     const auto path = document.prompter.openFile(Dialog("Open Character", document.Hero.FileName));
@@ -70,7 +70,7 @@ void HeroFiles::OpenCharacterClick() {
     if (OpenPath(*path)) Remember(path->string());
 }
 
-void HeroFiles::OpenRecentClick(const std::string& path) {
+void HeroFiles::OpenRecent(const std::string& path) {
     if (!OfferToSave()) return;
     if (OpenPath(path)) {
         Remember(path);

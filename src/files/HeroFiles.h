@@ -33,14 +33,14 @@ public:
     // operation may go on (nothing unsaved, "No", or "Yes" and the save succeeded).
     bool OfferToSave();
     // "Open Character": offers to save first, asks for a file and opens it.
-    void OpenCharacterClick();
+    void OpenCharacter();
     // "Save": writes the hero to its file, asking for a name when it has none. True when the
     // hero was written.
     bool Save();
     // "Save As": always asks for a name.
     bool SaveAs();
     // A "Recent Files" entry: opens it as "Open Character" does after its dialog.
-    void OpenRecentClick(const std::string& path);
+    void OpenRecent(const std::string& path);
     // The last eight heroes opened or saved, the most recent first.
     const std::vector<std::string>& RecentEntries();
 

@@ -48,7 +48,7 @@ void RuleSetList::ReadRuleSetElement(const XmlAttributes& attributes) {
     list_.push_back(std::move(ruleSet));
 }
 
-void RuleSetList::Click(std::size_t entryIndex) {
+void RuleSetList::Choose(std::size_t entryIndex) {
     if (entryIndex >= entries_.size()) return;
     for (std::size_t i = 0; i < entries_.size(); ++i)
         entries_[i].checked = i == entryIndex;

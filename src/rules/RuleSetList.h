@@ -27,7 +27,7 @@ public:
     // Puts the rule set of a menu entry in force: the entry is checked, the current name
     // becomes its kept name and the first rule set of exactly that name is copied in force
     // (none found: the rule set in force stays).
-    void Click(std::size_t entryIndex);
+    void Choose(std::size_t entryIndex);
 
     // The menu entry to click for a rule set name: -1 when no rule set has that exact name
     // or no entry carries it as caption.

@@ -89,7 +89,7 @@ void RulesConfiguration::SetCustomCyberItems(std::vector<TCyberTech> items) {
 
 bool RulesConfiguration::ChooseRuleSet(std::size_t entryIndex) {
     if (entryIndex >= ruleSets.Entries().size()) return false;
-    ruleSets.Click(entryIndex);
+    ruleSets.Choose(entryIndex);
     return true;
 }
 

@@ -68,7 +68,7 @@ TEST_F(HeroFileCommands, FailedSaveKeepsTheOldFileAndTheUnsavedChanges) {
 
     // "Open Character" and "New" stop when the changes could not be saved first.
     prompter.confirmAnswers = {true};
-    Files().OpenCharacterClick();
+    Files().OpenCharacter();
     EXPECT_TRUE(prompter.Texts(Kind::OpenFile).empty());
     EXPECT_EQ(Hero().HeroName, "Second");
     prompter.confirmAnswers = {true};
@@ -91,12 +91,12 @@ TEST_F(HeroFileCommands, OpenCharacterOffersToSaveThenOpensTheChosenFile) {
     builder->Identity().SetText(IdentityField::HeroName, "Unsaved");
 
     // No to saving, then the dialog is cancelled: the hero stays as it was.
-    Files().OpenCharacterClick();
+    Files().OpenCharacter();
     EXPECT_EQ(prompter.Texts(Kind::Confirm), Strings{"Save Changes?"});
     EXPECT_EQ(Hero().HeroName, "Unsaved");
     prompter.fileAnswers = {Path("terran.xml")};
     builder->Document().Views.SetLabel(kPageLabel, "Skills");
-    Files().OpenCharacterClick();
+    Files().OpenCharacter();
     EXPECT_EQ(Hero().HeroName + "|" + builder->Species().ChosenName(), "|Terran");
     EXPECT_FALSE(builder->Changed() || builder->Document().Loading());
     EXPECT_EQ(Labels("Page FileName"), "Main " + Path("terran.xml").string());
@@ -135,7 +135,7 @@ TEST_F(HeroFileCommands, RecentFilesKeepTheLastEightMostRecentFirst) {
         ASSERT_TRUE(Files().SaveAs());
     }
     prompter.fileAnswers = {path(5)};
-    Files().OpenCharacterClick();
+    Files().OpenCharacter();
     const Strings expected{path(5), path(10), path(9), path(8), path(7), path(6), path(4), path(3)};
     EXPECT_EQ(Files().RecentEntries(), expected);
 
@@ -143,9 +143,9 @@ TEST_F(HeroFileCommands, RecentFilesKeepTheLastEightMostRecentFirst) {
     Start();
     EXPECT_EQ(Files().RecentEntries(), expected);
     fs::remove(path(10));
-    Files().OpenRecentClick(path(10));
+    Files().OpenRecent(path(10));
     EXPECT_EQ(Files().RecentEntries().size(), 7u);
-    Files().OpenRecentClick(path(3));
+    Files().OpenRecent(path(3));
     EXPECT_EQ(Files().RecentEntries().front(), path(3));
 }
 

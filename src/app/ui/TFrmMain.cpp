@@ -69,7 +69,7 @@ void TFrmMain::BuildMenus() {
     // Entries whose work the program does not do yet stay greyed out until it does.
     addAction(file, "LoadCareer1", tr("Load Career"))->setEnabled(false);
     connect(addAction(file, "OpenCharacter1", tr("&Open Character"), QKeySequence::Open),
-            &QAction::triggered, this, &TFrmMain::OpenCharacterClick);
+            &QAction::triggered, this, &TFrmMain::OpenCharacter);
     connect(addAction(file, "Save1", tr("&Save"), QKeySequence::Save), &QAction::triggered, this,
             &TFrmMain::Save1Click);
     connect(addAction(file, "SaveAs1", tr("Save &As"), QKeySequence::SaveAs), &QAction::triggered,
@@ -194,8 +194,8 @@ void TFrmMain::UpdateTitle() {
 
 // --- the File menu's hero files -------------------------------------------------------------
 
-void TFrmMain::OpenCharacterClick() {
-    files_.OpenCharacterClick();
+void TFrmMain::OpenCharacter() {
+    files_.OpenCharacter();
     UpdateTitle();
 }
 
@@ -217,7 +217,7 @@ void TFrmMain::PaintRecentFiles() {
         QAction* action = recentMenu_->addAction(QString("&%1 %2").arg(i + 1).arg(path));
         action->setObjectName(QString("RecentFile%1").arg(i + 1));
         connect(action, &QAction::triggered, this, [this, path] {
-            files_.OpenRecentClick(path.toStdString());
+            files_.OpenRecent(path.toStdString());
             UpdateTitle();
         });
     }

@@ -53,7 +53,7 @@ public:
     void PaintRuleSetMenu();
 
     // The File menu's hero files.
-    void OpenCharacterClick();
+    void OpenCharacter();
     void Save1Click();
     void SaveAs1Click();
     // Rebuilds "Recent Files" from the builder's list.
