@@ -1,26 +1,38 @@
 #include "hero/DerivedScores.h"
 
+#include "hero/CheckedArithmetic.h"
+#include "hero/NumberRanges.h"
 #include "hero/StepNotation.h"
 #include "xml/ValueParsing.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 
 namespace {
+void Add(int& sum, int bonus) {
+    sum = AddClamped(sum, bonus);
+}
+
 void AddBonuses(BonusTotals& sum, const TBonuses& bonus) {
-    sum.ACBonus += bonus.ACBonus;
-    sum.ACIncrease += bonus.ACIncrease;
-    sum.Action += bonus.Action;
-    sum.Stun += bonus.Stun;
-    sum.Wound += bonus.Wound;
-    sum.Fatigue += bonus.Fatigue;
-    sum.Mortal += bonus.Mortal;
-    sum.Attr[attSTR] += bonus.Str;
-    sum.Attr[attDEX] += bonus.Dex;
-    sum.Attr[attCON] += bonus.Con;
-    sum.Attr[attINT] += bonus.Int;
-    sum.Attr[attWIL] += bonus.Wil;
-    sum.Attr[attPER] += bonus.Per;
+    Add(sum.ACBonus, bonus.ACBonus);
+    Add(sum.ACIncrease, bonus.ACIncrease);
+    Add(sum.Action, bonus.Action);
+    Add(sum.Stun, bonus.Stun);
+    Add(sum.Wound, bonus.Wound);
+    Add(sum.Fatigue, bonus.Fatigue);
+    Add(sum.Mortal, bonus.Mortal);
+    Add(sum.Attr[attSTR], bonus.Str);
+    Add(sum.Attr[attDEX], bonus.Dex);
+    Add(sum.Attr[attCON], bonus.Con);
+    Add(sum.Attr[attINT], bonus.Int);
+    Add(sum.Attr[attWIL], bonus.Wil);
+    Add(sum.Attr[attPER], bonus.Per);
+}
+
+// A species multiplier as the rules use it: within 0..100 (the reader takes no other).
+double Multiplier(double value) {
+    return ClampDecimal(value, kMultiplierRange.lowest, kMultiplierRange.highest);
 }
 } // namespace
 
@@ -45,7 +57,7 @@ AttributeLimits ComputeLimits(const TSpeciesData& species,
     for (int a = 0; a < kAttributeCount; ++a) {
         limits.Min[a] = species.AttrMin[a];
         if (limits.Min[a] < professionMinimums[a]) limits.Min[a] = professionMinimums[a];
-        limits.Max[a] = species.AttrMax[a] + mutation[a];
+        limits.Max[a] = AddClamped(species.AttrMax[a], mutation[a]);
     }
     return limits;
 }
@@ -55,7 +67,7 @@ std::string LimitsText(int min, int max) {
 }
 
 int AttributeBase(int score, int bonus) {
-    return score - bonus;
+    return SubtractClamped(score, bonus);
 }
 
 int UntrainedScore(int score) {
@@ -67,10 +79,10 @@ std::string ResistanceText(int score, bool bonus) {
 }
 
 int AttributePointCost(const AttributeValues& scores, const BonusTotals& bonus) {
-    int cost = 0;
+    long long cost = 0;
     for (int a = 0; a < kAttributeCount; ++a)
-        cost += AttributeBase(scores[a], bonus.Attr[a]);
-    return cost;
+        cost += static_cast<long long>(scores[a]) - bonus.Attr[a];
+    return ClampToInt(cost);
 }
 
 bool CostIsRed(int cost, int attributePts) {
@@ -83,19 +95,22 @@ bool CostIsRed(int cost, int attributePts) {
 
 ActionCheck ComputeActionCheck(int dex, int intelligence, std::optional<int> professionActionMod,
                                const BonusTotals& bonus, int speciesActionStep) {
-    const int base = (dex + intelligence) / 2 + professionActionMod.value_or(0) + bonus.ACIncrease;
+    const int base = ClampToInt((static_cast<long long>(dex) + intelligence) / 2 +
+                                professionActionMod.value_or(0) + bonus.ACIncrease);
     ActionCheck check;
     check.Ordinary = base;
-    check.Marginal = base + 1;
+    check.Marginal = AddClamped(base, 1);
     check.MarginalText = std::to_string(check.Marginal) + "+";
     check.Good = base / 2;
     check.Amazing = check.Good / 2;
-    check.Die = Step2Die(bonus.ACBonus + speciesActionStep);
+    // Any step beyond the notation reads as one just past its ends: the empty text.
+    const long long step = static_cast<long long>(bonus.ACBonus) + speciesActionStep;
+    check.Die = Step2Die(static_cast<int>(std::clamp(step, -6LL, 8LL)));
     return check;
 }
 
 int ActionCount(int wil, int con, int bonusAction) {
-    const int sum = wil + con;
+    const long long sum = static_cast<long long>(wil) + con;
     int actions = 4;
     if (sum < 16)
         actions = 1;
@@ -103,7 +118,7 @@ int ActionCount(int wil, int con, int bonusAction) {
         actions = 2;
     else if (sum < 32)
         actions = 3;
-    return actions + bonusAction;
+    return AddClamped(actions, bonusAction);
 }
 
 // ---------------------------------------------------------------------------
@@ -123,8 +138,8 @@ double RoundHalfDown(double x) {
 }
 
 int EvenUp(double x) {
-    const int whole = static_cast<int>(std::trunc(x));
-    return whole % 2 == 0 ? whole : whole + 1;
+    const long long whole = TruncToInt(x);
+    return ClampToInt(whole % 2 == 0 ? whole : whole + 1);
 }
 
 namespace {
@@ -174,8 +189,10 @@ std::string RateText(double value, char decimalSeparator) {
 
 MovementRates ComputeMovement(int str, int dex, int con, const TSpeciesData& species,
                               char decimalSeparator) {
-    int b = static_cast<int>(RoundHalfEven((str + dex) * species.MoveMult1));
-    if (species.MoveSDC) b += con;
+    const double mult1 = Multiplier(species.MoveMult1);
+    const double mult2 = Multiplier(species.MoveMult2);
+    int b = TruncToInt(RoundHalfEven((static_cast<double>(str) + dex) * mult1));
+    if (species.MoveSDC) b = AddClamped(b, con);
 
     double sprint, run, walk, easySwim, swim, glide, fly;
     if (species.MoveCalc && b > kMovementTableTop) {
@@ -194,13 +211,11 @@ MovementRates ComputeMovement(int str, int dex, int con, const TSpeciesData& spe
         walk = row.Walk;
         easySwim = row.EasySwim;
         swim = row.Swim;
-        glide = std::trunc(row.Glide * species.MoveMult1);
-        fly = std::trunc(row.Fly * species.MoveMult1);
+        glide = std::trunc(row.Glide * mult1);
+        fly = std::trunc(row.Fly * mult1);
     }
 
-    const auto shown = [&](double value) {
-        return RateText(value * species.MoveMult2, decimalSeparator);
-    };
+    const auto shown = [&](double value) { return RateText(value * mult2, decimalSeparator); };
     MovementRates rates;
     rates.Sprint = shown(sprint);
     rates.Run = shown(run);
@@ -217,12 +232,13 @@ MovementRates ComputeMovement(int str, int dex, int con, const TSpeciesData& spe
 // ---------------------------------------------------------------------------
 
 Durability ComputeDurability(int con, double durMult, const BonusTotals& bonus) {
-    const int d = static_cast<int>(std::trunc(con * durMult));
+    const int d = TruncToInt(con * Multiplier(durMult));
+    const long long half = (static_cast<long long>(d) + 1) / 2;
     Durability durability;
-    durability.Stun = d + bonus.Stun;
-    durability.Wound = d + bonus.Wound;
-    durability.Mortal = (d + 1) / 2 + bonus.Mortal;
-    durability.Fatigue = (d + 1) / 2 + bonus.Fatigue;
+    durability.Stun = AddClamped(d, bonus.Stun);
+    durability.Wound = AddClamped(d, bonus.Wound);
+    durability.Mortal = ClampToInt(half + bonus.Mortal);
+    durability.Fatigue = ClampToInt(half + bonus.Fatigue);
     return durability;
 }
 

@@ -4,6 +4,10 @@
 // modifiers, the action check, the number of actions, movement, durability, last resort
 // points and the attribute point cost. Every function here is pure; the builder calls
 // them again whenever one of their inputs changes and shows the results.
+//
+// Whatever the inputs, nothing here overflows: species multipliers are used within 0..100
+// (the range the species reader accepts), and a sum or product beyond what an int holds
+// stops at its edge (hero/CheckedArithmetic.h).
 
 #include "hero/TypeDefinitions.h"
 

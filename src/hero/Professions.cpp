@@ -1,6 +1,6 @@
 #include "hero/Professions.h"
 
-#include "xml/ValueParsing.h"
+#include "hero/NumberRanges.h"
 
 #include <optional>
 
@@ -78,11 +78,13 @@ void ReadProfessionAttribute(TProfData& profession, const std::string& upperName
         field = &profession.MinWil;
     else if (upperName == "MINPER")
         field = &profession.MinPer;
-    else if (upperName == "ACTIONMOD")
-        field = &profession.ActionMod;
+    const bool minimum = field != nullptr;
+    if (upperName == "ACTIONMOD") field = &profession.ActionMod;
 
-    const std::optional<int> number = ParseInteger(value);
-    if (!number) return; // not a decimal integer: the field keeps its value
+    // Not a decimal integer, or outside what the rules use: the field keeps its value.
+    const std::optional<int> number =
+        ParseIntegerIn(value, minimum ? kProfessionMinimumRange : kModifierRange);
+    if (!number) return;
     if (field)
         *field = *number;
     else if (upperName == "PSIADJ")

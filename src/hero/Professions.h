@@ -14,8 +14,9 @@ std::vector<TProfData> BuiltInProfessions();
 
 // Applies one attribute of a Profession element; `upperName` is the attribute name
 // upper-cased. NAME, SOURCE and SKILLDISCOUNT are taken as written; MINSTR..MINPER,
-// ACTIONMOD and PSIADJ must be decimal integers, and a value that is not one is ignored
-// (the field keeps its value). Unknown attributes are ignored.
+// ACTIONMOD and PSIADJ must be decimal integers within the range the rules use
+// (hero/NumberRanges.h): the minimums 0..99, ACTIONMOD and PSIADJ -99..99. A value that is
+// not one is ignored (the field keeps its value). Unknown attributes are ignored.
 void ReadProfessionAttribute(TProfData& profession, const std::string& upperName,
                              const std::string& value);
 

@@ -1,5 +1,6 @@
 #include "hero/SpeciesCatalogue.h"
 
+#include "hero/NumberRanges.h"
 #include "xml/ValueParsing.h"
 
 #include <optional>
@@ -91,9 +92,10 @@ private:
 
         if (name == "FreeSkills") {
             // The count is the first attribute, whatever its name. A count that is not an
-            // integer leaves the count as it was.
+            // integer from 0 to 12 leaves the count as it was.
             if (!attributes.empty()) {
-                if (const auto count = ParseInteger(attributes.front().value))
+                if (const auto count =
+                        ParseIntegerIn(attributes.front().value, {0, kFreeSkillSlots}))
                     species_.FreeSkillCount = *count;
             }
         } else if (name == "FreeSkill") {
@@ -108,10 +110,10 @@ private:
         } else {
             for (int a = 0; a < kAttributeCount; ++a) {
                 if (name != kAttributeNames[a]) continue;
-                // A MIN or MAX that is not an integer leaves that limit as it was.
+                // A MIN or MAX that is not an integer from 1 to 99 leaves that limit as it was.
                 for (const XmlAttribute& attribute : attributes) {
                     const std::string upper = UpperCase(attribute.name);
-                    const auto value = ParseInteger(attribute.value);
+                    const auto value = ParseIntegerIn(attribute.value, kAttributeLimitRange);
                     if (!value) continue;
                     if (upper == "MIN") species_.AttrMin[a] = *value;
                     if (upper == "MAX") species_.AttrMax[a] = *value;
@@ -141,33 +143,34 @@ private:
         } else if (upper == "CANFLY") {
             s.CanFly = IsTrueText(value);
         } else if (upper == "SKILLPOINTS") {
-            s.SkillPoints = ParseInteger(value).value_or(0);
+            s.SkillPoints = ParseIntegerIn(value, kSkillPointRange).value_or(0);
         } else if (upper == "BROADSKILLS") {
-            s.BroadSkills = ParseInteger(value).value_or(0);
+            s.BroadSkills = ParseIntegerIn(value, kCountRange).value_or(0);
         } else if (upper == "DURMULT") {
             Log("DurMult = " + value);
-            s.DurMult = ParseDecimal(value).value_or(0.0);
+            s.DurMult = ParseDecimalIn(value, kMultiplierRange).value_or(0.0);
         } else if (upper == "PRIMITIVE") {
             s.Primitive = IsTrueText(value);
         } else if (upper == "CYBERSKILL") {
             s.CyberSkill = IsTrueText(value);
         } else if (upper == "CYBERMULT") {
             // Unreadable: the multiplier keeps its default of 1.
-            if (const auto number = ParseDecimal(value)) s.CyberMult = *number;
+            if (const auto number = ParseDecimalIn(value, kMultiplierRange)) s.CyberMult = *number;
         } else if (upper == "CYBERBONUS") {
             // Unreadable: no bonus.
-            if (const auto number = ParseInteger(value)) s.CyberBonus = *number;
+            if (const auto number = ParseIntegerIn(value, kModifierRange)) s.CyberBonus = *number;
         } else if (upper == "MOVEMULT1") {
-            if (const auto number = ParseDecimal(value)) s.MoveMult1 = *number;
+            if (const auto number = ParseDecimalIn(value, kMultiplierRange)) s.MoveMult1 = *number;
         } else if (upper == "MOVEMULT2") {
-            if (const auto number = ParseDecimal(value)) s.MoveMult2 = *number;
+            if (const auto number = ParseDecimalIn(value, kMultiplierRange)) s.MoveMult2 = *number;
         } else if (upper == "MOVESDC") {
             if (const auto flag = ParseBooleanText(value)) s.MoveSDC = *flag;
         } else if (upper == "MOVECALC") {
             if (const auto flag = ParseBooleanText(value)) s.MoveCalc = *flag;
         } else if (upper == "PSIMULT") {
             Log("PsiMult = " + value);
-            if (const auto number = ParseDecimal(Trim(value))) s.PsiMult = *number;
+            if (const auto number = ParseDecimalIn(Trim(value), kMultiplierRange))
+                s.PsiMult = *number;
         }
     }
 
@@ -184,7 +187,7 @@ private:
         } else if (lastElement_ == "Source") {
             species_.Source = text;
         } else if (lastElement_ == "ActionStep") {
-            if (const auto step = ParseInteger(text)) species_.ActionStep = *step;
+            if (const auto step = ParseIntegerIn(text, kModifierRange)) species_.ActionStep = *step;
         } else if (UpperCase(lastElement_) == "NOTE") {
             // Eight note lines; a ninth is dropped.
             for (std::string& note : species_.Notes) {

@@ -43,6 +43,19 @@ private:
 // Name, Source, ActionStep, FreeSkills, FreeSkill and STR..PER are recognised only when
 // written exactly so; SPECIES, NOTE and all attribute names in any letter case.
 // Problems the XML reader met are stored in `readResult` when one is given.
+//
+// Numbers are taken only within the range the rules use (hero/NumberRanges.h); a value
+// outside it counts as unreadable:
+//   field                              range         unreadable or out of range
+//   ID                                 any integer   -1
+//   SKILLPOINTS                        -1000..1000   0
+//   BROADSKILLS                        0..99         0
+//   DURMULT                            0..100        0
+//   MOVEMULT1, MOVEMULT2, PSIMULT,
+//   CYBERMULT                          0..100        ignored (stays 1)
+//   CYBERBONUS, ActionStep             -99..99       ignored (stays 0)
+//   STR..PER MIN and MAX               1..99         ignored (that limit stays as it was)
+//   FreeSkills count                   0..12         ignored (the count stays as it was)
 TSpeciesData ReadSpecies(const std::filesystem::path& file, const std::string& chosenName,
                          const std::function<void(const std::string&)>& log,
                          XmlReadResult* readResult = nullptr);

@@ -1,9 +1,18 @@
 #include "rules/DefaultsFile.h"
 
+#include "hero/NumberRanges.h"
 #include "xml/ValueParsing.h"
 
 namespace {
 
+// Numbers are taken only within the range the rules use (hero/NumberRanges.h); a value that
+// is not a number, or lies outside its range, takes the fallback:
+//   Perk, Flaw      COST     -1000..1000     99
+//   CyberItem       PL       0..99           9
+//                   QUALITY  0..3            9
+//                   COST     0..10000000     999999
+//                   MASS     0..100000       0
+//                   SIZE     0..1000         0
 constexpr int kFallbackCustomCost = 99;
 
 PerkFlawItem ReadCustomPerkFlaw(const XmlAttributes& attributes) {
@@ -14,7 +23,7 @@ PerkFlawItem ReadCustomPerkFlaw(const XmlAttributes& attributes) {
         if (upper == "NAME")
             item.Name = value;
         else if (upper == "COST")
-            item.Cost = ParseInteger(value).value_or(kFallbackCustomCost);
+            item.Cost = ParseIntegerIn(value, kSkillPointRange).value_or(kFallbackCustomCost);
     }
     return item;
 }
@@ -28,16 +37,16 @@ TCyberTech ReadCustomCyberItem(const XmlAttributes& attributes) {
         if (upper == "NAME")
             item.Name = value;
         else if (upper == "PL")
-            item.PL = ParseInteger(value).value_or(9);
+            item.PL = ParseIntegerIn(value, kProgressLevelRange).value_or(9);
         else if (upper == "QUALITY")
-            item.Quality = ParseInteger(value).value_or(9);
+            item.Quality = ParseIntegerIn(value, kCyberQualityRange).value_or(9);
         else if (upper == "COST")
-            item.Cost = ParseInteger(value).value_or(999999);
+            item.Cost = ParseIntegerIn(value, kCyberCostRange).value_or(999999);
         // The writer keeps fractions of a kilogram, so they are read back as written.
         else if (upper == "MASS")
-            item.Mass = ParseDecimal(value).value_or(0.0);
+            item.Mass = ParseDecimalIn(value, kCyberMassRange).value_or(0.0);
         else if (upper == "SIZE")
-            item.Size = ParseInteger(value).value_or(0);
+            item.Size = ParseIntegerIn(value, kCyberSizeRange).value_or(0);
         else if (upper == "NANOCOMPREQ")
             item.NanoCompReq = ParseBooleanText(value).value_or(true);
         else if (upper == "SKILLREQ")

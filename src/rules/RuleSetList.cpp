@@ -1,5 +1,6 @@
 #include "rules/RuleSetList.h"
 
+#include "hero/NumberRanges.h"
 #include "xml/ValueParsing.h"
 
 void RuleSetList::Reset() {
@@ -21,9 +22,12 @@ void RuleSetList::ReadRuleSetElement(const XmlAttributes& attributes) {
     TRuleset ruleSet;
     RuleSetMenuEntry entry;
     entry.menuName = "RuleSet" + std::to_string(list_.size());
-    // The parameter names are taken exactly as written; another letter case is ignored.
-    auto readInteger = [](const std::string& value, int& field) {
-        if (const auto number = ParseInteger(value)) field = *number;
+    // The parameter names are taken exactly as written; another letter case is ignored. A
+    // value that is not an integer within its range (hero/NumberRanges.h) is ignored too:
+    //   AttributePts, FXPoints 0..1000; SkillPtIntMod -99..99; SkillPtMult 0..100;
+    //   BonusSkillPts -1000..1000.
+    auto readInteger = [](const std::string& value, int& field, IntRange range) {
+        if (const auto number = ParseIntegerIn(value, range)) field = *number;
     };
     for (const auto& [attribute, value] : attributes) {
         if (UpperCase(attribute) == "NAME") {
@@ -31,15 +35,15 @@ void RuleSetList::ReadRuleSetElement(const XmlAttributes& attributes) {
             entry.keptName = value;
             ruleSet.Name = value;
         } else if (attribute == "AttributePts") {
-            readInteger(value, ruleSet.AttributePts);
+            readInteger(value, ruleSet.AttributePts, kBudgetRange);
         } else if (attribute == "SkillPtIntMod") {
-            readInteger(value, ruleSet.SkillPtIntMod);
+            readInteger(value, ruleSet.SkillPtIntMod, kModifierRange);
         } else if (attribute == "SkillPtMult") {
-            readInteger(value, ruleSet.SkillPtMult);
+            readInteger(value, ruleSet.SkillPtMult, kSkillPointMultiplierRange);
         } else if (attribute == "FXPoints") {
-            readInteger(value, ruleSet.FXPoints);
+            readInteger(value, ruleSet.FXPoints, kBudgetRange);
         } else if (attribute == "BonusSkillPts") {
-            readInteger(value, ruleSet.BonusSkillPts);
+            readInteger(value, ruleSet.BonusSkillPts, kSkillPointRange);
         } else if (attribute == "Rule2C") {
             if (const auto flag = ParseBooleanText(value)) ruleSet.Rule2C = *flag;
         }

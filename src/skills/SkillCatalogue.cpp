@@ -1,9 +1,12 @@
 #include "skills/SkillCatalogue.h"
 
+#include "hero/NumberRanges.h"
 #include "xml/ValueParsing.h"
 
 namespace {
 constexpr int kUnreadableAttribute = -2;
+// A price that is not an integer from -1000 to 1000 (kSkillPointRange); far beyond any
+// skill point budget, so the entry is plainly unaffordable rather than free.
 constexpr int kUnreadablePrice = 100;
 } // namespace
 
@@ -33,7 +36,7 @@ TSkillItem ReadSkillEntry(const XmlAttributes& attributes) {
             skill.ProfF = letters.find('F') != std::string::npos;
             skill.ProfM = letters.find('M') != std::string::npos;
         } else if (upper == "BASEPRICE") {
-            skill.Cost = ParseInteger(value).value_or(kUnreadablePrice);
+            skill.Cost = ParseIntegerIn(value, kSkillPointRange).value_or(kUnreadablePrice);
         }
     }
     return skill;

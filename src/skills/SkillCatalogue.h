@@ -11,5 +11,8 @@
 std::vector<TSkillItem> ReadSkillCatalogue(const std::filesystem::path& file,
                                            XmlReadResult* readResult = nullptr);
 
-// Fills one entry from the attributes of its tag.
+// Fills one entry from the attributes of its tag. BASEPRICE is taken from -1000 to 1000
+// (hero/NumberRanges.h); a price that is not an integer in that range reads as 100. ATTRIB is
+// kept as written when it is an integer (the skill table refuses one outside 0..6), -2 when
+// it is not.
 TSkillItem ReadSkillEntry(const XmlAttributes& attributes);

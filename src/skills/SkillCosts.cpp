@@ -1,6 +1,9 @@
 #include "skills/SkillCosts.h"
 
+#include "hero/CheckedArithmetic.h"
 #include "xml/ValueParsing.h"
+
+#include <algorithm>
 
 int PriceFor(const TSkillItem& entry, const std::string& code, bool professionChosen) {
     if (!professionChosen) return entry.Cost;
@@ -8,16 +11,22 @@ int PriceFor(const TSkillItem& entry, const std::string& code, bool professionCh
     const bool discounted = (entry.ProfC && has('C')) || (entry.ProfD && has('D')) ||
                             (entry.ProfT && has('T')) || (entry.ProfF && has('F')) ||
                             (entry.ProfM && has('M'));
-    return discounted ? entry.Cost - 1 : entry.Cost;
+    return discounted ? SubtractClamped(entry.Cost, 1) : entry.Cost;
 }
 
 int RankCost(int price, int rank, bool broadSkill, bool rule2C) {
-    if (broadSkill) return price;
-    if (rule2C) return rank * price;
-    int total = 0;
-    for (int k = 1; k <= rank; ++k)
-        total += price + k - 1;
-    return total;
+    // In 64 bits no product or sum of two ints below can overflow: |R x c| <= 2^62 and
+    // R(R-1)/2 < 2^61.
+    const long long c = price;
+    const long long r = rank;
+    long long total = 0;
+    if (broadSkill)
+        total = c;
+    else if (rule2C)
+        total = r * c;
+    else if (r > 0)
+        total = r * c + r * (r - 1) / 2; // c + (c + 1) + ... + (c + R - 1)
+    return static_cast<int>(std::clamp(total, -kRankCostLimit, kRankCostLimit));
 }
 
 std::string ScoreText(int ordinary) {

@@ -16,8 +16,12 @@ int PriceFor(const TSkillItem& catalogueEntry, const std::string& professionCode
              bool professionChosen);
 
 // What an entry costs at a rank for a per-rank price: a broad skill its price; a specialty or
-// instance the sum of price, price + 1, ... over its ranks, or rank x price under the
-// optional advancement rule.
+// instance the sum of price, price + 1, ... over its ranks (R x price + R(R-1)/2; nothing
+// below rank 1), or rank x price under the optional advancement rule. Computed at once for
+// any rank; a cost beyond +-kRankCostLimit is shown at that bound, so that the skill point
+// budget can add up many of them. Prices from the catalogues (-1000..1000) stay far inside
+// it up to rank 99.
+inline constexpr long long kRankCostLimit = 1'000'000;
 int RankCost(int price, int rank, bool broadSkill, bool rule2C);
 
 // An Ordinary score with its Good and Amazing halves: "13/6/3".

@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
+#include <cmath>
+
 namespace {
 
 using Texts = std::vector<std::string>;
@@ -100,4 +103,60 @@ TEST(Movement, SecondMultiplierScalesEveryShownRate) {
     EXPECT_EQ(Move(6, 6, 1.0, 1.5, false, true), (Texts{"18", "12", "3", "1.5", "3", "18", "36"}));
     EXPECT_EQ(Move(6, 6, 1.0, 1.5, false, false, ',')[3], "1,5");
     EXPECT_EQ(Move(10, 10, 1.0, 1.1)[3], "2.2"); // no binary-fraction noise
+}
+
+// Scores, bonuses and multipliers far outside any game: every sum stops at the edge of int,
+// the multipliers are used within 0..100, and nothing is undefined (the sanitizer build runs
+// this too).
+TEST(DerivedScores, ExtremeInputsStopAtTheEdgesInsteadOfWrapping) {
+    constexpr int big = INT_MAX;
+    constexpr int small = INT_MIN;
+    TBenefit benefits;
+    TMutation mutations;
+    for (TBonuses* bonuses :
+         {static_cast<TBonuses*>(&benefits), static_cast<TBonuses*>(&mutations)})
+        bonuses->Stun = bonuses->Mortal = bonuses->ACIncrease = bonuses->ACBonus = bonuses->Action =
+            bonuses->Str = big;
+    const BonusTotals bonus = SumBonuses(benefits, mutations, TFXBenefit{});
+    EXPECT_EQ(std::tie(bonus.Stun, bonus.Attr[attSTR]), std::make_tuple(big, big));
+
+    TSpeciesData species;
+    species.AttrMax.fill(big);
+    TMutation mutation;
+    mutation.Str = big;
+    mutation.Dex = small;
+    const AttributeLimits limits = ComputeLimits(species, {big, 0, 0, 0, 0, 0}, mutation);
+    EXPECT_EQ(std::tie(limits.Min[attSTR], limits.Max[attSTR], limits.Max[attDEX]),
+              std::make_tuple(big, big, -1));
+    EXPECT_EQ(AttributeBase(small, big), small);
+    EXPECT_EQ(AttributePointCost({big, big, big, big, big, big}, BonusTotals{}), big);
+
+    const ActionCheck check = ComputeActionCheck(big, big, big, bonus, big);
+    EXPECT_EQ(std::tie(check.Ordinary, check.Marginal, check.Good),
+              std::make_tuple(big, big, big / 2));
+    EXPECT_EQ(check.Die, "");
+    EXPECT_EQ(ComputeActionCheck(10, 10, small, BonusTotals{}, small).Die, "");
+    EXPECT_EQ(ActionCount(big, big, big), big);
+
+    const Durability most = ComputeDurability(big, 1e20, bonus);
+    EXPECT_EQ(std::tie(most.Stun, most.Wound, most.Mortal), std::make_tuple(big, big, big));
+    EXPECT_EQ(ComputeDurability(10, 1e20, BonusTotals{}).Stun, 1000); // multiplier 100
+    EXPECT_EQ(ComputeDurability(10, std::nan(""), BonusTotals{}).Stun, 0);
+    EXPECT_EQ(ComputeDurability(small, 100, BonusTotals{}).Mortal, (small + 1) / 2);
+
+    EXPECT_EQ(EvenUp(1e300), big);
+    EXPECT_EQ(EvenUp(std::nan("")), 0);
+}
+
+TEST(Movement, ExtremeMultipliersAndScores) {
+    // Both multipliers used as 100: the sum 2000 reads the row of 32, every rate x 100.
+    EXPECT_EQ(Move(10, 10, 1e20, 1e20, false, true),
+              (Texts{"3200", "2200", "800", "400", "800", "320000", "640000"}));
+    EXPECT_EQ(Move(10, 10, std::nan(""), -5.0)[0], "0");
+
+    TSpeciesData species;
+    species.MoveMult1 = species.MoveMult2 = 1e20;
+    species.MoveSDC = species.MoveCalc = true;
+    // The base stops at INT_MAX, an odd number, and loses one.
+    EXPECT_EQ(ComputeMovement(INT_MAX, INT_MAX, INT_MAX, species, '.').Sprint, "214748364600");
 }

@@ -25,7 +25,7 @@ TEST(Professions, CatalogueAttributes) {
         ReadProfessionAttribute(p, name, value);
     EXPECT_EQ(p.Name, " Star Pilot ");
     EXPECT_EQ(p.SkillDiscount, "T");
-    EXPECT_EQ(MinimumsOf(p), (std::array<int, 6>{5, 0, 0, 0, -1, 0}));
+    EXPECT_EQ(MinimumsOf(p), (std::array<int, 6>{5, 0, 0, 0, 0, 0})); // below 0: ignored
     EXPECT_EQ(p.ActionMod, 2);
     EXPECT_EQ(p.PsiAdj, -0.5); // a fraction is not a decimal integer
     ReadProfessionAttribute(p, "PSIADJ", "1");

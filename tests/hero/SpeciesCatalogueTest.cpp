@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <tuple>
 
 namespace fs = std::filesystem;
@@ -126,6 +127,36 @@ TEST_F(SpeciesFile, UnreadableValuesFallBackOrKeepTheirValue) {
     EXPECT_FALSE(s.MoveSDC);
     EXPECT_EQ(std::tie(s.AttrMin[attSTR], s.AttrMax[attSTR], s.FreeSkillCount),
               std::make_tuple(5, 15, 3));
+}
+
+TEST_F(SpeciesFile, NumbersOutsideWhatTheRulesUseCountAsUnreadable) {
+    const fs::path file = Write(R"(
+<SPECIES ID="2147483647" SKILLPOINTS="2147483647" BROADSKILLS="100" DURMULT="100000000000000000000"
+  MOVEMULT1="2147483647" MOVEMULT2="100.5" PSIMULT="-0.5" CYBERMULT="1000" CYBERBONUS="-100">
+  <Name>Colossus</Name><ActionStep>2147483647</ActionStep>
+  <STR MIN="0" MAX="2147483647"/><DEX MIN="-2147483648" MAX="100"/><CON MIN="1" MAX="99"/>
+  <FreeSkills COUNT="13"/>
+</SPECIES>
+<SPECIES SKILLPOINTS="-1000" BROADSKILLS="99" DURMULT="100" MOVEMULT1="0" CYBERBONUS="99">
+  <Name>Edge</Name><ActionStep>-99</ActionStep><FreeSkills COUNT="12"/>
+</SPECIES>
+)");
+    const TSpeciesData s = Read(file, "Colossus");
+    EXPECT_EQ(std::tie(s.ID, s.SkillPoints, s.BroadSkills, s.CyberBonus, s.ActionStep),
+              std::make_tuple(INT_MAX, 0, 0, 0, 0));
+    EXPECT_EQ(std::tie(s.DurMult, s.PsiMult, s.MoveMult1, s.MoveMult2, s.CyberMult),
+              std::make_tuple(0.0, 1.0, 1.0, 1.0, 1.0));
+    EXPECT_EQ(s.AttrMin, (std::array<int, 6>{4, 4, 1, 4, 4, 4}));
+    EXPECT_EQ(s.AttrMax, (std::array<int, 6>{14, 14, 99, 14, 14, 14}));
+    EXPECT_EQ(s.FreeSkillCount, 0);
+    EXPECT_EQ(log.front(), "DurMult = 100000000000000000000"); // logged as written
+
+    // The ends of each range are taken.
+    const TSpeciesData edge = Read(file, "Edge");
+    EXPECT_EQ(std::tie(edge.SkillPoints, edge.BroadSkills, edge.CyberBonus, edge.ActionStep,
+                       edge.FreeSkillCount),
+              std::make_tuple(-1000, 99, 99, -99, 12));
+    EXPECT_EQ(std::tie(edge.DurMult, edge.MoveMult1), std::make_tuple(100.0, 0.0));
 }
 
 TEST_F(SpeciesFile, AtMostEightNotesAndTwelveFreeSkills) {

@@ -83,4 +83,24 @@ TEST(DefaultsFile, ReadingFallsBackOnUnreadableValues) {
               std::make_tuple(std::string("Eye"), 0.25, false, false));
 }
 
+TEST(DefaultsFile, NumbersOutsideWhatTheRulesUseTakeTheFallback) {
+    TempAppDir app;
+    const auto file = app.Write(
+        "defaults.xml",
+        "<Defaults>\n"
+        " <Perk Cost=\"2147483647\" Name=\"Greedy\"/><Flaw Cost=\"-1000\" Name=\"Edge\"/>\n"
+        " <CyberItem Name=\"Huge\" PL=\"100\" Quality=\"4\" Mass=\"100000000000000000000\" "
+        "Size=\"-1\" Cost=\"2147483647\"/>\n"
+        "</Defaults>\n");
+    CustomDefaults custom;
+    ReadDefaultsFile(
+        file, [](const std::string&) {}, custom);
+    ASSERT_EQ(custom.perks.size() + custom.flaws.size() + custom.cyberItems.size(), 3u);
+    EXPECT_EQ(std::make_pair(custom.perks[0].Cost, custom.flaws[0].Cost),
+              std::make_pair(99, -1000));
+    const TCyberTech& huge = custom.cyberItems[0];
+    EXPECT_EQ(std::tie(huge.PL, huge.Quality, huge.Cost, huge.Mass, huge.Size),
+              std::make_tuple(9, 9, 999999, 0.0, 0));
+}
+
 } // namespace

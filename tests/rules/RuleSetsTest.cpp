@@ -82,4 +82,20 @@ TEST_F(RuleSets, SetRuleSetByNameOrKeepTheOneInForce) {
     EXPECT_EQ(InForce().Name, "Gritty");
 }
 
+TEST(RuleSetCatalogue, NumbersOutsideWhatTheRulesUseKeepTheDefaults) {
+    TempAppDir app;
+    RuleSetList list;
+    list.Reset();
+    list.ReadCatalogue(app.Write("rulesets.xml",
+                                 R"(<RuleSets>
+ <RuleSet Name="Wild" AttributePts="2147483647" SkillPtIntMod="-2147483648" SkillPtMult="101"
+          BonusSkillPts="1001" FXPoints="-1"/>
+</RuleSets>)"));
+    ASSERT_EQ(list.List().size(), 2u);
+    const TRuleset& wild = list.List()[1];
+    EXPECT_EQ(std::tie(wild.AttributePts, wild.SkillPtIntMod, wild.SkillPtMult, wild.BonusSkillPts,
+                       wild.FXPoints),
+              std::make_tuple(60, -1, 5, 0, 10));
+}
+
 } // namespace

@@ -1,5 +1,3 @@
-#include "app/AtomicFile.h"
-
 #include "BuilderTest.h"
 
 namespace {
@@ -94,8 +92,10 @@ TEST_F(Sources, ToggleReloadsAndOffersToSaveTheDefaults) {
 
 TEST_F(Sources, AFailedWriteKeepsTheOldFile) {
     StartWith(kCoreOnlyDefaults);
-    // A folder where the new text would go makes the write fail, whoever runs the test.
-    std::filesystem::create_directories(SavingPathFor(paths->InAppDir("defaults.xml")));
+    // A read-only defaults file is not replaced, whoever runs the test.
+    namespace fs = std::filesystem;
+    fs::permissions(paths->InAppDir("defaults.xml"),
+                    fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
     prompter.confirmAnswers = {true};
     ClickSource("Outer Reach");
     EXPECT_EQ(prompter.Texts(Kind::Error), Strings{"Failed to save defaults"});
