@@ -46,7 +46,10 @@ void HeroBuilder::ReloadCatalogues() {
     // A profession of the catalogue is chosen again too, once the catalogue has offered it.
     if (!profession.empty() && builtIn < 0) {
         const int fromCatalogue = professions_.IndexOf(profession, firstCatalogueProfession);
-        if (fromCatalogue >= 0) ChooseProfession(fromCatalogue);
+        if (fromCatalogue >= 0)
+            ChooseProfession(fromCatalogue);
+        else
+            professions_.Choose(-1); // gone: its minimums go with it
     }
     // Choosing the profession again empties its specialization; the person's choice stays.
     professions_.ChooseSpecializationByName(specialization);
@@ -60,12 +63,18 @@ void HeroBuilder::ReloadCatalogues() {
 
     // 6. The species list, and the chosen species again.
     const std::string species = species_.ChosenName();
+    const bool primitive = hero.Primitive;
+    const bool cyberSkill = hero.CyberSkill;
     species_.LoadNames();
     const int speciesIndex = species.empty() ? -1 : species_.IndexOf(species);
-    if (speciesIndex >= 0)
+    if (speciesIndex >= 0) {
         ChooseSpecies(speciesIndex);
-    else if (hero.SpeciesIndex >= 0)
+        // The same species again: its special choices stay as the person made them.
+        species_.RestoreChoices(primitive, cyberSkill);
+    } else if (hero.SpeciesIndex >= 0) {
         species_.Drop();
+        document_.SetChanged(true);
+    }
 
     // 7. Skills (and psionics), with the purchases put back by name and rank.
     skills_.LoadSkills();

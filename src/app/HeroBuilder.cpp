@@ -108,12 +108,17 @@ void HeroBuilder::ToggleSource(std::size_t entryIndex) {
 
 void HeroBuilder::ChooseRuleSet(std::size_t entryIndex) {
     HeroDocument::Operation operation(document_);
-    if (rules_.ChooseRuleSet(entryIndex)) document_.Touch(Aspect::Rules);
+    if (!rules_.ChooseRuleSet(entryIndex)) return;
+    // The hero file records the rule set.
+    document_.Touch(Aspect::Rules);
+    document_.SetChanged(true);
 }
 
 void HeroBuilder::SetRuleSet(const std::string& name) {
     HeroDocument::Operation operation(document_);
-    if (rules_.SetRuleSet(name)) document_.Touch(Aspect::Rules);
+    if (!rules_.SetRuleSet(name)) return;
+    document_.Touch(Aspect::Rules);
+    document_.SetChanged(true);
 }
 
 void HeroBuilder::ChooseSpecies(int index) {

@@ -16,6 +16,9 @@ struct FileDialogRequest {
     std::string initialName;
 };
 
+// The answer to a question that can also be called off.
+enum class Answer { Yes, No, Cancel };
+
 class Prompter {
 public:
     virtual ~Prompter() = default;
@@ -24,6 +27,7 @@ public:
     virtual void info(const std::string& text) = 0;    // information box, OK button
     virtual void plain(const std::string& text) = 0;   // message box without icon
     virtual bool confirm(const std::string& text) = 0; // Yes / No
+    virtual Answer ask(const std::string& text) = 0;   // Yes / No / Cancel (Escape)
     virtual std::optional<std::string>
     askText(const std::string& caption, const std::string& prompt, const std::string& initial) = 0;
     virtual std::optional<std::filesystem::path> openFile(const FileDialogRequest& request) = 0;

@@ -18,6 +18,14 @@ bool ScriptedPrompter::confirm(const std::string& text) {
     return answer;
 }
 
+Answer ScriptedPrompter::ask(const std::string& text) {
+    if (askAnswers.empty()) return confirm(text) ? Answer::Yes : Answer::No;
+    messages.push_back({Kind::Confirm, text});
+    const Answer answer = askAnswers.front();
+    askAnswers.pop_front();
+    return answer;
+}
+
 std::optional<std::string> ScriptedPrompter::askText(const std::string& caption,
                                                      const std::string& prompt,
                                                      const std::string&) {

@@ -18,6 +18,8 @@ public:
 
     // Answers, taken in order. An empty queue answers No / cancel.
     std::deque<bool> confirmAnswers;
+    // Answers to Yes / No / Cancel questions; when empty, confirmAnswers answers Yes or No.
+    std::deque<Answer> askAnswers;
     std::deque<std::optional<std::string>> textAnswers;
     std::deque<std::optional<std::filesystem::path>> fileAnswers;
 
@@ -27,6 +29,7 @@ public:
     void info(const std::string& text) override;
     void plain(const std::string& text) override;
     bool confirm(const std::string& text) override;
+    Answer ask(const std::string& text) override;
     std::optional<std::string> askText(const std::string& caption, const std::string& prompt,
                                        const std::string& initial) override;
     std::optional<std::filesystem::path> openFile(const FileDialogRequest& request) override;

@@ -96,6 +96,11 @@ public:
             return false;
         }
         if (!files_.OpenPath(hero)) {
+            // A file that holds no hero is reported in the import errors, as other damage is.
+            if (files_.LastLoad() == HeroLoad::NotAHero) {
+                prompter_.Clear();
+                return true;
+            }
             PrintMessages(prompter_);
             std::cerr << "tavorn-cli: " << hero.string() << " could not be read\n";
             return false;

@@ -43,6 +43,54 @@ std::string Offered(const std::string& value, const std::vector<std::string>& it
 // steps would hold the program up for as long. No hero reaches this rank by the buttons.
 constexpr int kHighestLevel = 99;
 
+// The sections of a hero file, in the words a person reads: "SkillPointAdjustments" is
+// "skill point adjustments". Empty for elements that are not a section.
+std::string SectionWords(const std::string& element) {
+    static const char* const kSections[] = {"Sources",
+                                            "Hero",
+                                            "Species",
+                                            "HeroAttributes",
+                                            "Abilities",
+                                            "ActionCheck",
+                                            "Movement",
+                                            "Durability",
+                                            "Advancement",
+                                            "Skills",
+                                            "Perks",
+                                            "Flaws",
+                                            "PsionicSkills",
+                                            "Equipment",
+                                            "Cyberware",
+                                            "Mutations",
+                                            "FX",
+                                            "SpecialItems",
+                                            "Achievements",
+                                            "SpecialNotes",
+                                            "Notes",
+                                            "Wealth",
+                                            "LastResortPoints",
+                                            "SkillPointAdjustments"};
+    if (std::find(std::begin(kSections), std::end(kSections), element) == std::end(kSections))
+        return {};
+    if (element == "FX") return "FX";
+    std::string words;
+    for (char c : element) {
+        if (c >= 'A' && c <= 'Z') {
+            if (!words.empty()) words += ' ';
+            words += static_cast<char>(c - 'A' + 'a');
+        } else {
+            words += c;
+        }
+    }
+    return words;
+}
+
+std::string Trimmed(const std::string& text) {
+    const auto first = text.find_first_not_of(" \t\r\n");
+    if (first == std::string::npos) return {};
+    return text.substr(first, text.find_last_not_of(" \t\r\n") - first + 1);
+}
+
 } // namespace
 
 HeroFileReader::HeroFileReader(HeroOperations& builder, ImportMessages& messages)
@@ -90,6 +138,11 @@ void HeroFileReader::RegisterSkillPointAdjustments() {
 XmlReadResult HeroFileReader::Read(std::string_view text, const std::string& fileName) {
     primitiveSeen_ = false;
     freeNotes_.clear();
+    notices_.clear();
+    fileScores_.assign(kAttributeCount, std::nullopt);
+    rootName_.clear();
+    rootClosed_ = false;
+    lastClosedSection_.clear();
 
     XmlHandlers handlers;
     handlers.startTag = [this](const std::string& name, const XmlAttributes& attributes) {
@@ -104,6 +157,16 @@ XmlReadResult HeroFileReader::Read(std::string_view text, const std::string& fil
     handlers.endTag = [this](const std::string& name) { OnEnd(name); };
     XmlReadResult result = ReadXmlText(text, handlers, fileName);
     FinishSources();
+    if (const auto nul = text.find('\0'); nul != std::string_view::npos) {
+        const auto line = 1 + std::count(text.begin(), text.begin() + static_cast<long>(nul), '\n');
+        notices_.push_back("The file holds a byte that is not text (NUL) on line " +
+                           std::to_string(line) + ": what follows it may be missing.");
+    }
+    if (!rootName_.empty() && !rootClosed_)
+        notices_.push_back(lastClosedSection_.empty()
+                               ? std::string("The file ends before the hero is complete.")
+                               : "The file ends before the hero is complete: what follows the " +
+                                     lastClosedSection_ + " section is missing.");
     // Empty lines at the end carry nothing.
     while (!freeNotes_.empty() && freeNotes_.back().empty())
         freeNotes_.pop_back();
@@ -119,6 +182,8 @@ XmlReadResult HeroFileReader::Read(std::string_view text, const std::string& fil
 
 void HeroFileReader::OnTag(const std::string& name, const XmlAttributes& attributes) {
     if (sourcesBefore_ && name != "Source") FinishSources();
+    if (rootName_.empty()) rootName_ = name;
+    lastStart_ = name;
 
     if (UpperCase(name) == "HERO") {
         HeroElement(attributes);
@@ -135,6 +200,9 @@ void HeroFileReader::OnTag(const std::string& name, const XmlAttributes& attribu
 
 void HeroFileReader::OnEnd(const std::string& name) {
     if (name == "Sources") FinishSources();
+    if (name == rootName_) rootClosed_ = true;
+    if (const std::string words = SectionWords(name); !words.empty()) lastClosedSection_ = words;
+    lastStart_.clear();
     if (name == "Species") inSpecies_ = false;
     if (name == "Profession") inProfession_ = false;
     if (name == "Notes") inNotes_ = false;
@@ -148,10 +216,12 @@ void HeroFileReader::OnEnd(const std::string& name) {
 }
 
 void HeroFileReader::OnContent(const std::string& text) {
+    // Older files name the species and the profession as the content of their elements.
+    const bool named = lastStart_ == "Species" || lastStart_ == "Profession";
     if (inSpecies_) {
-        ChooseSpecies(text);
+        ChooseSpecies(text, named);
     } else if (inProfession_) {
-        ChooseProfession(text);
+        ChooseProfession(text, named);
     } else if (inNotes_ && inNote_) {
         AppendFreeNote(text);
         noteHadContent_ = true;
@@ -172,6 +242,8 @@ void HeroFileReader::SourceElement(const XmlAttributes& attributes) {
     for (const XmlAttribute& attribute : attributes) {
         if (attribute.name != "Name") continue;
         if (attribute.value == "Core" || rules.ValidSource(attribute.value)) continue;
+        if (rules.sources.FindEntryByCaption(attribute.value) < 0)
+            notices_.push_back("Unknown source: " + attribute.value);
         if (!sourcesBefore_) sourcesBefore_ = rules.sources.Active();
         rules.ActivateSource(attribute.value);
     }
@@ -184,16 +256,28 @@ void HeroFileReader::FinishSources() {
     if (changed) builder_.ReloadCatalogues();
 }
 
-void HeroFileReader::ChooseSpecies(const std::string& name) {
+void HeroFileReader::ChooseSpecies(const std::string& name, bool reportUnknown) {
     const std::vector<std::string> species = builder_.Species().List();
+    bool found = false;
     for (std::size_t i = 0; i < species.size(); ++i)
-        if (species[i] == name) builder_.ChooseSpecies(static_cast<int>(i));
+        if (species[i] == name) {
+            builder_.ChooseSpecies(static_cast<int>(i));
+            found = true;
+        }
+    if (!found && reportUnknown && !Trimmed(name).empty())
+        notices_.push_back("Unknown species: " + name);
 }
 
-void HeroFileReader::ChooseProfession(const std::string& name) {
+void HeroFileReader::ChooseProfession(const std::string& name, bool reportUnknown) {
     const std::vector<std::string> professions = builder_.Professions().choices;
+    bool found = false;
     for (std::size_t i = 0; i < professions.size(); ++i)
-        if (professions[i] == name) builder_.ChooseProfession(static_cast<int>(i));
+        if (professions[i] == name) {
+            builder_.ChooseProfession(static_cast<int>(i));
+            found = true;
+        }
+    if (!found && reportUnknown && !Trimmed(name).empty())
+        notices_.push_back("Unknown profession: " + name);
 }
 
 void HeroFileReader::HeroElement(const XmlAttributes& attributes) {
@@ -218,14 +302,14 @@ void HeroFileReader::HeroElement(const XmlAttributes& attributes) {
                     ? kGenderChoices[static_cast<std::size_t>(*position)]
                     : std::string();
         } else if (name == "Profession") {
-            ChooseProfession(value);
+            ChooseProfession(value, true);
         } else if (name == "Specialization") {
             builder_.ChooseProfession(hero.ProfessionIndex);
             const std::vector<std::string> list = builder_.Professions().specializations;
             for (std::size_t i = 0; i < list.size(); ++i)
                 if (list[i] == value) builder_.ChooseSpecialization(static_cast<int>(i));
         } else if (name == "Species") {
-            ChooseSpecies(value);
+            ChooseSpecies(value, true);
         }
     }
     builder_.Document().Touch(Aspect::Identity);
@@ -234,15 +318,22 @@ void HeroFileReader::HeroElement(const XmlAttributes& attributes) {
 void HeroFileReader::HeroAttributesElement(const XmlAttributes& attributes) {
     THero& hero = builder_.Document().Hero;
     const GameConfiguration& config = builder_.Rules().config;
+    auto offer = [this](const XmlAttribute& attribute, const std::vector<std::string>& items,
+                        const char* what) {
+        const std::string offered = Offered(attribute.value, items);
+        if (offered.empty() && !attribute.value.empty())
+            notices_.push_back(std::string("Unknown ") + what + ": " + attribute.value);
+        return offered;
+    };
     for (const XmlAttribute& attribute : attributes) {
         if (attribute.name == "Motivation")
-            hero.Motivation = Offered(attribute.value, config.motivations);
+            hero.Motivation = offer(attribute, config.motivations, "motivation");
         else if (attribute.name == "MoralAttitude")
-            hero.MoralAttitude = Offered(attribute.value, config.moralAttitudes);
+            hero.MoralAttitude = offer(attribute, config.moralAttitudes, "moral attitude");
         else if (attribute.name == "Trait1")
-            hero.Trait1 = Offered(attribute.value, config.traits);
+            hero.Trait1 = offer(attribute, config.traits, "trait");
         else if (attribute.name == "Trait2")
-            hero.Trait2 = Offered(attribute.value, config.traits);
+            hero.Trait2 = offer(attribute, config.traits, "trait");
     }
     builder_.Document().Touch(Aspect::Identity);
 }
@@ -251,8 +342,10 @@ void HeroFileReader::AttributeElement(int attribute, const XmlAttributes& attrib
     // The species limit lines carry no "Score" and do nothing.
     for (const XmlAttribute& entry : attributes)
         if (entry.name == "Score")
-            if (const auto score = ParseInteger(entry.value))
+            if (const auto score = ParseInteger(entry.value)) {
+                fileScores_[static_cast<std::size_t>(attribute)] = *score;
                 builder_.Attributes().SetScore(attribute, *score);
+            }
 }
 
 // --- the list sections --------------------------------------------------------------------
@@ -268,7 +361,10 @@ void HeroFileReader::SkillElement(const XmlAttributes& attributes) {
     const int level = std::min(Integer(attributes, "Level", 1), kHighestLevel);
     if (builder_.Skills().AddSkill(name, detail, level)) return;
     // A psionic skill stored as a skill is bought as one once the psionics subsystem is here.
-    messages_.Report("Unknown skill: " + name + " " + detail + " " + std::to_string(level));
+    // The level is named as the file wrote it.
+    const auto written = Find(attributes, "Level");
+    messages_.Report("Unknown skill: " + name + " " + detail + " " +
+                     (written ? *written : std::string("1")));
 }
 
 void HeroFileReader::CyberwareElement(const XmlAttributes& attributes) {

@@ -31,6 +31,11 @@ public:
 
     // A "Primitive" element was met.
     bool PrimitiveSeen() const { return primitiveSeen_; }
+    // What the file names that the catalogues in play lack, or what had to change, and how
+    // the file is damaged: reported after the lines reported while reading.
+    const std::vector<std::string>& Notices() const { return notices_; }
+    // Scores the file asked for, per attribute (STR..PER); none when it named none.
+    const std::vector<std::optional<int>>& FileScores() const { return fileScores_; }
 
 private:
     using Handler = std::function<void(const XmlAttributes&)>;
@@ -63,8 +68,9 @@ private:
     // The sources a file names are in force: when they differ from those before, the
     // catalogues are read again so that the hero's entries of those sources are found.
     void FinishSources();
-    void ChooseSpecies(const std::string& name);
-    void ChooseProfession(const std::string& name);
+    // Chooses what the file names; a name the catalogues lack is noted when `reportUnknown`.
+    void ChooseSpecies(const std::string& name, bool reportUnknown);
+    void ChooseProfession(const std::string& name, bool reportUnknown);
     void AppendFreeNote(const std::string& line);
 
     HeroOperations& builder_;
@@ -82,5 +88,11 @@ private:
 
     bool primitiveSeen_ = false;
     std::optional<std::vector<std::string>> sourcesBefore_; // set while a "Sources" is open
+    std::string rootName_;                                  // the first element of the file
+    bool rootClosed_ = false;                               // its end tag was met
+    std::string lastStart_;                                 // the element whose content comes next
+    std::string lastClosedSection_; // the last section of the hero that ended
+    std::vector<std::string> notices_;
+    std::vector<std::optional<int>> fileScores_;
     std::vector<std::string> freeNotes_;
 };

@@ -5,6 +5,7 @@
 #include "app/Pages.h"
 #include "files/HeroFileReader.h"
 #include "files/HeroFileWriter.h"
+#include "hero/AttributeScores.h"
 #include "hero/HeroDocument.h"
 #include "hero/HeroIdentity.h"
 #include "hero/Professions.h"
@@ -57,7 +58,15 @@ HeroFiles::HeroFiles(HeroOperations& builder)
 
 bool HeroFiles::OfferToSave() {
     HeroDocument& document = builder_.Document();
-    if (!document.Changed() || !document.prompter.confirm("Save Changes?")) return true;
+    if (!document.Changed()) return true;
+    switch (document.prompter.ask("Save Changes?")) {
+    case Answer::No:
+        return true;
+    case Answer::Cancel:
+        return false;
+    case Answer::Yes:
+        break;
+    }
     // A hero whose changes could not be saved stays: going on would lose them.
     return Save();
 }
@@ -157,30 +166,69 @@ HeroLoad HeroFiles::LoadHeroFile(const fs::path& path) {
     std::error_code error;
     if (!fs::exists(path, error)) {
         prompter.error(path.string() + " does not exist.\rOpen FAILED!");
-        return HeroLoad::Missing;
+        return lastLoad_ = HeroLoad::Missing;
     }
-    std::string bytes;
-    bool read = !fs::is_directory(path, error);
-    if (read) {
-        try {
-            std::ifstream in(path, std::ios::binary);
-            read = static_cast<bool>(in);
-            if (read)
-                bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-            read = read && !in.bad();
-        } catch (const std::exception&) {
-            read = false; // the stream reports a failed read by throwing
+    // Only a regular file is read: a folder, a device or a pipe is refused at once.
+    const std::optional<std::string> bytes = ReadRegularFile(path);
+    if (!bytes) {
+        prompter.error(path.string() + " could not be read.\rOpen FAILED!");
+        return lastLoad_ = HeroLoad::Unreadable;
+    }
+    return LoadHeroText(*bytes, path.string());
+}
+
+std::string FirstElementName(std::string_view text) {
+    std::size_t at = 0;
+    if (text.substr(0, 3) == "\xEF\xBB\xBF") at = 3; // the UTF-8 byte order mark
+    auto skipPast = [&](std::string_view end) {
+        const std::size_t found = text.find(end, at);
+        at = found == std::string_view::npos ? text.size() : found + end.size();
+    };
+    while (at < text.size()) {
+        const char c = text[at];
+        if (c == ' ' || c == '\t' || c == '\r' || c == '\n') {
+            ++at;
+        } else if (text.substr(at, 2) == "<?") {
+            skipPast("?>");
+        } else if (text.substr(at, 4) == "<!--") {
+            skipPast("-->");
+        } else if (text.substr(at, 2) == "<!") {
+            // A document type, with an internal subset in brackets when it has one.
+            const std::size_t bracket = text.find('[', at);
+            const std::size_t close = text.find('>', at);
+            if (bracket != std::string_view::npos && bracket < close) {
+                at = bracket;
+                skipPast("]");
+            }
+            skipPast(">");
+        } else if (c == '<') {
+            std::size_t end = at + 1;
+            while (end < text.size() && text[end] != ' ' && text[end] != '>' && text[end] != '/' &&
+                   text[end] != '\t' && text[end] != '\r' && text[end] != '\n')
+                ++end;
+            return std::string(text.substr(at + 1, end - at - 1));
+        } else {
+            return {};
         }
     }
-    if (!read) {
-        prompter.error(path.string() + " could not be read.\rOpen FAILED!");
-        return HeroLoad::Unreadable;
-    }
-    return LoadHeroText(bytes, path.string());
+    return {};
 }
 
 HeroLoad HeroFiles::LoadHeroText(std::string_view text, const std::string& name) {
     HeroDocument& document = builder_.Document();
+    // A file that holds no hero leaves the hero as it is; the import messages say why.
+    const std::string root = UpperCase(FirstElementName(text));
+    if (root != "HERODATA" && root != "HERO") {
+        messages_.Start();
+        messages_.Report(fs::path(name).filename().string() +
+                         " is not a hero file: it does not start with a hero.");
+        {
+            HeroDocument::Operation operation(document);
+            document.Views.SetTable(kImportErrorsTable, {{messages_.Lines().front()}});
+        }
+        if (showMessages_) showMessages_();
+        return lastLoad_ = HeroLoad::NotAHero;
+    }
     {
         const auto loading = document.LoadingFor(true);
         HeroDocument::Operation operation(document);
@@ -196,6 +244,18 @@ HeroLoad HeroFiles::LoadHeroText(std::string_view text, const std::string& name)
                 if (hero.ProfessionIndex == check.position) messages_.Report(check.message);
         if (hero.CurrentSpecies.Primitive && !reader.PrimitiveSeen())
             messages_.Report(kPrimitiveUnknown);
+        for (const std::string& notice : reader.Notices())
+            messages_.Report(notice);
+        // Scores outside the limits of the species and profession read are moved into them.
+        builder_.Attributes().ApplyLimits();
+        for (int a = 0; a < kAttributeCount; ++a) {
+            const std::size_t i = static_cast<std::size_t>(a);
+            const std::optional<int> asked = reader.FileScores()[i];
+            if (asked && *asked != hero.Score[i])
+                messages_.Report(kAttributeNames[i] + " score " + std::to_string(*asked) +
+                                 " moved into the limits of the species and profession: " +
+                                 std::to_string(hero.Score[i]));
+        }
 
         TableView rows;
         for (const std::string& line : messages_.Lines())
@@ -203,7 +263,7 @@ HeroLoad HeroFiles::LoadHeroText(std::string_view text, const std::string& name)
         document.Views.SetTable(kImportErrorsTable, std::move(rows));
     }
     if (!messages_.Lines().empty() && showMessages_) showMessages_();
-    return HeroLoad::Loaded;
+    return lastLoad_ = HeroLoad::Loaded;
 }
 
 // --- saving -------------------------------------------------------------------------------

@@ -22,7 +22,12 @@ enum class HeroLoad {
     Loaded,     // read (possibly with import errors)
     Missing,    // no file at that path: the hero was left as it was
     Unreadable, // the file could not be read: the hero was left as it was
+    NotAHero,   // the file holds no hero: the hero was left as it was, the import messages say so
 };
+
+// The first element of an XML text (after the declaration, comments and a document type);
+// empty when the text does not start like XML.
+std::string FirstElementName(std::string_view text);
 
 class HeroFiles {
 public:
@@ -30,7 +35,8 @@ public:
 
     // --- the File menu -------------------------------------------------------------------
     // "Save Changes?" before the hero is replaced or the program ends: true when the
-    // operation may go on (nothing unsaved, "No", or "Yes" and the save succeeded).
+    // operation may go on (nothing unsaved, "No", or "Yes" and the save succeeded); "Cancel"
+    // (or Escape) stops it.
     bool OfferToSave();
     // "Open Character": offers to save first, asks for a file and opens it.
     void OpenCharacter();
@@ -47,7 +53,7 @@ public:
     // --- opening and saving --------------------------------------------------------------
     // Opens a hero file as "Open Character" does once a file was chosen: reads it, shows the
     // Main page, ties the hero to the file and leaves it unchanged. False when the file was
-    // missing or unreadable (the hero is then untouched).
+    // missing, unreadable or not a hero file (the hero is then untouched).
     bool OpenPath(const std::filesystem::path& path);
     // The hero named on the command line at start.
     void OpenStartupHero(const std::string& argument);
@@ -63,6 +69,8 @@ public:
     std::string HeroFileText() const;
 
     // --- the import messages --------------------------------------------------------------
+    // What became of the last read.
+    HeroLoad LastLoad() const { return lastLoad_; }
     // The problems reported by the last read, one line each.
     const std::vector<std::string>& ImportErrors() const { return messages_.Lines(); }
     // What the XML reader met in the last read (malformed places it read past).
@@ -78,6 +86,7 @@ private:
     ImportMessages messages_;
     std::optional<RecentFiles> recent_;
     std::vector<XmlError> xmlErrors_;
+    HeroLoad lastLoad_ = HeroLoad::Loaded;
     std::function<void()> showMessages_;
 };
 

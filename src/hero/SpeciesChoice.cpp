@@ -50,6 +50,14 @@ void SpeciesChoice::Drop() {
     document_.Touch(Aspect::Species);
 }
 
+void SpeciesChoice::RestoreChoices(bool primitive, bool cyberSkill) {
+    HeroDocument::Operation operation(document_);
+    THero& hero = document_.Hero;
+    hero.Primitive = primitive && hero.CurrentSpecies.Primitive;
+    hero.CyberSkill = cyberSkill || hero.CurrentSpecies.CyberSkill;
+    document_.Touch(Aspect::Species);
+}
+
 void SpeciesChoice::SetPrimitive(bool reduced) {
     HeroDocument::Operation operation(document_);
     document_.Hero.Primitive = reduced;

@@ -24,6 +24,8 @@ public:
     // The chosen species is no longer offered (its source went away): the hero has no
     // species any more, and what came with it goes too. Nothing is asked.
     void Drop();
+    // Puts back the special choices the hero had before its species was chosen again.
+    void RestoreChoices(bool primitive, bool cyberSkill);
     // Reduces the primitive penalty, or not.
     void SetPrimitive(bool reduced);
     // Gives or takes the Cyberskill (it stays while the species grants it).

@@ -49,14 +49,19 @@ XmlReadResult GameConfiguration::ReadChoices(
                            } else if (element == "Trait") {
                                if (validSource(currentSource)) traits.push_back(name);
                            } else if (element == "Profession") {
+                               // A profession without a name is skipped whole: the records
+                               // and the names offered keep the same positions.
                                TProfData profession;
+                               bool named = false;
                                for (const auto& attribute : attributes) {
                                    const std::string upper = UpperCase(attribute.name);
                                    ReadProfessionAttribute(profession, upper, attribute.value);
-                                   if (upper == "NAME")
-                                       professionChoices.push_back(attribute.value);
+                                   named = named || upper == "NAME";
                                }
-                               professions.push_back(std::move(profession));
+                               if (named) {
+                                   professionChoices.push_back(name);
+                                   professions.push_back(std::move(profession));
+                               }
                            } else {
                                const std::string upper = UpperCase(element);
                                if (upper == "CATEGORY") {

@@ -137,7 +137,7 @@ TEST_F(HeroCore, CostCountsBasesAndTurnsRedOverTheRuleSetsBudget) {
     Key(attSTR, 'w');
     EXPECT_EQ(builder->Views().LabelNamed("AttributeCost"), (LabelView{"61", true, true}));
 
-    // Another rule set recomputes the colour, and is no change to the hero.
+    // Another rule set recomputes the colour, and is a change: the hero file records it.
     Key(attSTR, 'q');
     builder->Document().SetChanged(false);
     ChooseRules("Lean"); // 50 points
@@ -145,7 +145,7 @@ TEST_F(HeroCore, CostCountsBasesAndTurnsRedOverTheRuleSetsBudget) {
     EXPECT_TRUE(builder->Views().LabelNamed("AttributeCost").red);
     ChooseRules("Core");
     EXPECT_FALSE(builder->Views().LabelNamed("AttributeCost").red);
-    EXPECT_FALSE(builder->Changed());
+    EXPECT_TRUE(builder->Changed());
 }
 
 TEST_F(HeroCore, ChoosingASpeciesAppliesItsRecord) {

@@ -37,6 +37,20 @@ bool QtPrompter::confirm(const std::string& text) {
                                  QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
 }
 
+Answer QtPrompter::ask(const std::string& text) {
+    // Escape and the window's close button answer Cancel.
+    switch (QMessageBox::question(parent_, Title(), MessageText(text),
+                                  QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
+                                  QMessageBox::Yes)) {
+    case QMessageBox::Yes:
+        return Answer::Yes;
+    case QMessageBox::No:
+        return Answer::No;
+    default:
+        return Answer::Cancel;
+    }
+}
+
 std::optional<std::string> QtPrompter::askText(const std::string& caption,
                                                const std::string& prompt,
                                                const std::string& initial) {

@@ -14,6 +14,7 @@ public:
     void info(const std::string& text) override;
     void plain(const std::string& text) override;
     bool confirm(const std::string& text) override;
+    Answer ask(const std::string& text) override;
     std::optional<std::string> askText(const std::string& caption, const std::string& prompt,
                                        const std::string& initial) override;
     std::optional<std::filesystem::path> openFile(const FileDialogRequest& request) override;

@@ -1,0 +1,174 @@
+// What a damaged, foreign or hand-edited hero file leaves behind: a file that holds no hero
+// changes nothing, a file cut short keeps what it held, and the import messages name each
+// thing the catalogues in play lack or the program had to change.
+
+#include "HeroFileFixture.h"
+
+#include <sys/stat.h>
+
+namespace files_test {
+namespace {
+
+namespace fs = std::filesystem;
+
+class DamagedHeroFile : public HeroFileTest {
+protected:
+    // A saved hero with a species, a profession, skills and notes, as text.
+    std::string SavedHero() {
+        ChooseProfession("Combat Spec");
+        ChooseSpecies("Terran");
+        ChooseSpecialization("Blades");
+        EXPECT_TRUE(builder->Skills().AddSkill("Blades", "", 2));
+        builder->Identity().SetText(IdentityField::HeroName, "Ria");
+        builder->Identity().SetText(IdentityField::FreeNotes, "first line\nsecond line");
+        return SaveTo("saved.xml");
+    }
+    // Opens a text that may not open; what the import messages then say.
+    Strings OpenDamaged(const std::string& text) {
+        app.Write("in.xml", text);
+        Files().OpenPath(Path("in.xml"));
+        return Files().ImportErrors();
+    }
+};
+
+TEST_F(DamagedHeroFile, AFileThatHoldsNoHeroLeavesTheHeroAsItWas) {
+    builder->Identity().SetText(IdentityField::HeroName, "Kept");
+    const std::string notHero = "in.xml is not a hero file: it does not start with a hero.";
+    for (const std::string& text :
+         {std::string("just some text\n"), std::string("<Robot Name=\"R2\"/>"),
+          std::string("\xFF\xFE<\0H\0", 6), std::string(), std::string("\x01\x02\x03 binary")}) {
+        windowShown.clear();
+        EXPECT_EQ(OpenDamaged(text), Strings{notHero});
+        EXPECT_EQ(Files().LastLoad(), HeroLoad::NotAHero);
+        EXPECT_EQ(windowShown, std::vector<Strings>{{notHero}});
+        EXPECT_EQ(Hero().HeroName, "Kept");
+        EXPECT_TRUE(builder->Changed());
+        EXPECT_EQ(Hero().FileName, "");
+    }
+}
+
+TEST_F(DamagedHeroFile, AFileCutShortKeepsWhatItHeldAndSaysWhereItEnds) {
+    const std::string whole = SavedHero();
+    const std::string cut = whole.substr(0, whole.find("<Perks>"));
+    ClickNew();
+    EXPECT_EQ(OpenDamaged(cut), Strings{"The file ends before the hero is complete: what follows "
+                                        "the skills section is missing."});
+    EXPECT_EQ(Hero().HeroName, "Ria");
+    EXPECT_EQ(builder->Species().ChosenName(), "Terran");
+    const TableView& skills = builder->Views().TableNamed("Skills");
+    const auto blades = std::find_if(skills.begin(), skills.end(),
+                                     [](const TableRow& row) { return row.at(0) == "  Blades"; });
+    ASSERT_NE(blades, skills.end());
+    EXPECT_EQ(blades->at(1), "  2");
+
+    // Cut inside the first section: nothing ended yet.
+    EXPECT_EQ(OpenDamaged(whole.substr(0, whole.find("</Sources>"))),
+              Strings{"The file ends before the hero is complete."});
+    // A NUL byte in the middle is named with its line.
+    std::string withNul = whole;
+    withNul.insert(withNul.find("<Notes>"), std::string(1, '\0'));
+    const Strings lines = OpenDamaged(withNul);
+    ASSERT_FALSE(lines.empty());
+    EXPECT_EQ(lines.front().rfind("The file holds a byte that is not text (NUL) on line ", 0), 0u);
+    EXPECT_EQ(Hero().HeroName, "Ria");
+}
+
+TEST_F(DamagedHeroFile, NamesTheCataloguesLackAndScoresMovedIntoTheLimitsAreListed) {
+    std::string text = SavedHero();
+    auto replace = [&text](const std::string& from, const std::string& to) {
+        const auto at = text.find(from);
+        ASSERT_NE(at, std::string::npos) << from;
+        text.replace(at, from.size(), to);
+    };
+    replace("Species=\"Terran\"", "Species=\"Gorgon\"");
+    replace("Profession=\"Combat Spec\"", "Profession=\"Juggler\"");
+    replace("Motivation=\"\"", "Motivation=\"Revenge\"");
+    replace("Trait1=\"\"", "Trait1=\"Sleepy\"");
+    replace("<Source Name=\"Core\" />", "<Source Name=\"Core\" /><Source Name=\"Lost Tomes\" />");
+    replace("<STR Score=\"" + builder->Views().LabelNamed("STR.Base").text + "\">",
+            "<STR Score=\"25\">");
+    ClickNew();
+    const Strings lines = OpenDamaged(text);
+    for (const char* expected :
+         {"Unknown source: Lost Tomes", "Unknown profession: Juggler", "Unknown species: Gorgon",
+          "Unknown motivation: Revenge", "Unknown trait: Sleepy",
+          "STR score 25 moved into the limits of the species and profession: 14"})
+        EXPECT_NE(std::find(lines.begin(), lines.end(), expected), lines.end()) << expected;
+}
+
+TEST_F(DamagedHeroFile, UnknownSkillsNameTheLevelAsWritten) {
+    EXPECT_EQ(OpenDamaged(R"(<HeroData><Hero HeroName="X"><Skills>
+  <Skill Name="Juggling" Level="200"/><Skill Name="Knots" Level="two"/><Skill Name="Hum"/>
+</Skills></Hero></HeroData>)"),
+              (Strings{"Unknown skill: Juggling  200", "Unknown skill: Knots  two",
+                       "Unknown skill: Hum  1"}));
+}
+
+TEST_F(DamagedHeroFile, SomethingOtherThanAFileIsRefusedAtOnce) {
+    builder->Identity().SetText(IdentityField::HeroName, "Kept");
+    const fs::path fifo = Path("pipe.xml");
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    EXPECT_FALSE(Files().OpenPath(fifo)); // returns at once: nobody writes to the pipe
+    EXPECT_EQ(prompter.Texts(Kind::Error),
+              Strings{fifo.string() + " could not be read.\rOpen FAILED!"});
+    EXPECT_EQ(Hero().HeroName, "Kept");
+}
+
+TEST_F(DamagedHeroFile, SaveChangesCancelStopsAndNoGoesOn) {
+    builder->Identity().SetText(IdentityField::HeroName, "Ria");
+    prompter.askAnswers = {Answer::Cancel};
+    ClickNew();
+    EXPECT_EQ(Hero().HeroName, "Ria");
+    prompter.askAnswers = {Answer::Cancel};
+    Files().OpenCharacter();
+    EXPECT_TRUE(prompter.Texts(Kind::OpenFile).empty());
+    prompter.askAnswers = {Answer::No};
+    ClickNew();
+    EXPECT_EQ(Hero().HeroName, "");
+}
+
+} // namespace
+} // namespace files_test
+
+namespace files_test {
+namespace {
+
+using SourceToggle = HeroFileTest;
+
+TEST_F(SourceToggle, KeepsTheSpeciesChoicesAndMarksADroppedSpeciesAsAChange) {
+    ChooseSpecies("Skywing");
+    builder->SetPrimitive(true);
+    builder->SetCyberSkill(true);
+    const std::string points = Label("SkillPoints");
+    ClickSource("Outer Reaches");
+    EXPECT_TRUE(Hero().Primitive && Hero().CyberSkill);
+    EXPECT_EQ(Label("SkillPoints"), points);
+
+    ChooseSpecies("Driftborn");
+    builder->Document().SetChanged(false);
+    ClickSource("Outer Reaches"); // Driftborn goes with its source
+    EXPECT_EQ(builder->Species().ChosenName(), "");
+    EXPECT_TRUE(builder->Changed());
+}
+
+TEST_F(SourceToggle, AProfessionNoLongerFoundTakesItsMinimumsAlong) {
+    auto config = [](const char* professions) {
+        return std::string(R"(<Configuration><SOURCE NAME="Outer Reaches"/>)") + professions +
+               "</Configuration>";
+    };
+    // A profession without a name is skipped whole: the names offered and the records match.
+    app.Write("Data/config.xml", config(R"(<Profession ACTIONMOD="3" MINDEX="13"/>
+                 <Profession NAME="Star Pilot" ACTIONMOD="2" MINDEX="11"/>)"));
+    Start();
+    ChooseProfession("Star Pilot");
+    EXPECT_EQ(builder->Professions().Chosen()->ActionMod, 2);
+    EXPECT_EQ(Label("DEX.Limits").substr(0, 3), "11/");
+
+    app.Write("Data/config.xml", config(""));
+    ClickSource("Outer Reaches");
+    EXPECT_EQ(builder->Professions().ChosenName(), "");
+    EXPECT_EQ(Label("DEX.Limits").substr(0, 2), "4/");
+}
+
+} // namespace
+} // namespace files_test
