@@ -10,6 +10,8 @@ namespace fs = std::filesystem;
 namespace {
 constexpr const char* kNotYetEnabled = "Not yet enabled..\rCheck back in a future version";
 constexpr const char* kConfigMissing = "Configuration Data File not found.\rAborting!";
+constexpr const char* kCataloguesDamaged =
+    "Some catalogues could not be read as they should; what could be read is in use:";
 constexpr const char* kClearSkillList =
     "Clear skill list?\r\"No\" means keep all skills and recalculate costs";
 } // namespace
@@ -43,8 +45,26 @@ void HeroBuilder::Settle(const AspectSet& touched) {
     if (touched.Any({Profession, Sources})) professions_.PaintChoices();
 }
 
+void HeroBuilder::ReportCatalogueProblems() {
+    catalogueProblems_ = document_.TakeCatalogueProblems();
+    if (catalogueProblems_.empty()) return;
+    std::string text = kCataloguesDamaged;
+    for (const std::string& line : catalogueProblems_)
+        text += "\r" + line;
+    document_.prompter.info(text);
+}
+
 bool HeroBuilder::Start() {
-    HeroDocument::Operation operation(document_);
+    {
+        HeroDocument::Operation operation(document_);
+        if (!StartUp()) return false;
+    }
+    ReportCatalogueProblems();
+    return true;
+}
+
+bool HeroBuilder::StartUp() {
+    document_.TakeCatalogueProblems();
     document_.SetReady(false);
     document_.SetChanged(false);
     document_.logs.DebugLog(-2, "Initialized");
@@ -98,10 +118,12 @@ void HeroBuilder::ToggleSource(std::size_t entryIndex) {
     {
         HeroDocument::Operation operation(document_);
         if (rules_.ToggleSource(entryIndex) && document_.Ready()) {
+            document_.TakeCatalogueProblems();
             ReloadCatalogues();
             reloaded = true;
         }
     }
+    if (reloaded) ReportCatalogueProblems();
     // The page shows the new catalogues while the question is asked.
     if (reloaded && document_.prompter.confirm("Make this the default?")) rules_.SaveDefaults();
 }

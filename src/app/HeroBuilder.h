@@ -26,6 +26,9 @@ public:
     bool Start();
 
     // --- the shell -----------------------------------------------------------------------
+    // The catalogues found damaged by the last start-up or source change, one line each.
+    const std::vector<std::string>& CatalogueProblems() const { return catalogueProblems_; }
+
     // "New", once the shell has dealt with unsaved changes: a cleared hero on the default
     // sources, on the Main page.
     void NewHero();
@@ -73,8 +76,11 @@ public:
     void SetObserver(ViewObserver* observer) { document_.SetObserver(observer); }
 
 private:
+    bool StartUp();
     // Recomputes, in one fixed order, everything that follows from what was touched.
     void Settle(const AspectSet& touched);
+    // Tells the person, in one box, which catalogues just read are damaged.
+    void ReportCatalogueProblems();
 
     HeroDocument document_;
     RulesConfiguration rules_;
@@ -84,4 +90,5 @@ private:
     AttributeScores attributes_;
     SkillPurchases skills_;
     SkillBudget budget_;
+    std::vector<std::string> catalogueProblems_;
 };

@@ -85,6 +85,8 @@ public:
             return false;
         }
         prompter_.Clear();
+        for (const std::string& problem : builder_.CatalogueProblems())
+            std::cerr << "tavorn-cli: " << problem << "\n";
         return true;
     }
 
@@ -156,6 +158,8 @@ int main(int argc, char* argv[]) {
             for (const std::string& line : files.ImportErrors())
                 std::cout << (several ? file + ": " : std::string()) << line << "\n";
             if (!files.ImportErrors().empty()) result = kImportErrors;
+            // Damaged catalogues were named on standard error.
+            if (!session.Builder().CatalogueProblems().empty()) result = kImportErrors;
         }
     }
     if (arguments->command == "show") {

@@ -111,8 +111,13 @@ public:
     void SetSettle(Settle settle) { settle_ = std::move(settle); }
     void SetObserver(ViewObserver* observer) { observer_ = observer; }
 
-    // Writes the problems met while reading a catalogue to the main log.
+    // Writes the problems met while reading a catalogue to the main log, and keeps one line
+    // per damaged catalogue (empty, not XML, ...) for the person to be told.
     void ReportReadErrors(const XmlReadResult& result);
+    // A catalogue that was read but holds nothing the program can use.
+    void ReportEmptyCatalogue(const std::filesystem::path& file, const std::string& what);
+    // The damaged catalogues met since the last call, one line each.
+    std::vector<std::string> TakeCatalogueProblems();
 
 private:
     void Finish();
@@ -124,6 +129,7 @@ private:
     AspectSet touched_;
     Settle settle_;
     ViewObserver* observer_ = nullptr;
+    std::vector<std::string> catalogueProblems_;
 };
 
 // The views of the document itself.

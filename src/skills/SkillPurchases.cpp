@@ -42,8 +42,10 @@ void SkillPurchases::LoadSkills() {
     HeroDocument::Operation operation(document_);
     document_.Hero.Skills.clear();
     XmlReadResult read;
-    catalogue_ = ReadSkillCatalogue(document_.paths.InDataDir("skills.xml"), &read);
+    const auto file = document_.paths.InDataDir("skills.xml");
+    catalogue_ = ReadSkillCatalogue(file, &read);
     document_.ReportReadErrors(read);
+    if (catalogue_.empty() && read.ok()) document_.ReportEmptyCatalogue(file, "skills");
     OfferSkills();
     if (document_.Hero.SpeciesIndex >= 0) GrantFreeSkills();
 }
