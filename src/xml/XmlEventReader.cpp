@@ -101,9 +101,51 @@ std::size_t CopyThrough(std::string& out, std::string_view text, std::size_t pos
     return stop;
 }
 
-} // namespace
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\r' || c == '\n';
+}
 
-std::string RepairLooseMarkup(std::string_view text) {
+// True when the quote character just before `pos` closes the attribute value it stands in.
+// It does when what follows ends the tag or starts another attribute ("name=", or a bare
+// name that ends the tag). Older files hold values written without escaping, such as
+// HeroName="Big 7" Jo": a quote followed by anything else is part of the value, as long as
+// the value can still close later on the same line; otherwise it closes here and the parser
+// reports what follows.
+bool QuoteClosesValue(std::string_view text, std::size_t pos, char quote) {
+    std::size_t i = pos;
+    while (i < text.size() && IsBlank(text[i]))
+        ++i;
+    if (i >= text.size() || text[i] == '>' || text.substr(i).starts_with("/>")) return true;
+    if (IsNameStart(text[i])) {
+        std::size_t j = i;
+        while (j < text.size() && IsNameChar(text[j]))
+            ++j;
+        while (j < text.size() && IsBlank(text[j]))
+            ++j;
+        if (j < text.size() && (text[j] == '=' || text[j] == '>')) return true;
+        if (text.substr(j).starts_with("/>")) return true;
+    }
+    const std::size_t next = text.find(quote, pos);
+    const std::size_t lineEnd = text.find_first_of("\r\n", pos);
+    return next == std::string_view::npos || next > lineEnd;
+}
+
+// The character reference that stands for a predefined entity, or nothing.
+std::string_view PredefinedAsCharacter(std::string_view reference) {
+    if (reference == "&amp;") return "&#38;";
+    if (reference == "&lt;") return "&#60;";
+    if (reference == "&gt;") return "&#62;";
+    if (reference == "&quot;") return "&#34;";
+    if (reference == "&apos;") return "&#39;";
+    return {};
+}
+
+// RepairLooseMarkup, and the form the parser is given. Once libxml2 has met any fault (an
+// older file's unclosed start tag is enough), its recovery mode drops every entity
+// reference in content, "&amp;" and "&lt;" included, while character references still
+// arrive. With `characterReferences` set, "&", "<" and the predefined entities in content
+// are written as character references, so the text survives whatever came before it.
+std::string Repair(std::string_view text, bool characterReferences) {
     std::string out;
     out.reserve(text.size() + 16);
     std::size_t i = 0;
@@ -111,7 +153,22 @@ std::string RepairLooseMarkup(std::string_view text) {
     while (i < n) {
         const char c = text[i];
         if (c == '&') {
-            out += StartsReference(text, i + 1) ? "&" : "&amp;";
+            if (!StartsReference(text, i + 1)) {
+                out += characterReferences ? "&#38;" : "&amp;";
+                ++i;
+                continue;
+            }
+            if (characterReferences) {
+                const std::size_t end = text.find(';', i);
+                const std::string_view reference = text.substr(i, end + 1 - i);
+                if (const std::string_view replacement = PredefinedAsCharacter(reference);
+                    !replacement.empty()) {
+                    out += replacement;
+                    i = end + 1;
+                    continue;
+                }
+            }
+            out += '&';
             ++i;
             continue;
         }
@@ -137,8 +194,12 @@ std::string RepairLooseMarkup(std::string_view text) {
             while (i < n) {
                 const char t = text[i];
                 if (quote) {
-                    if (t == quote) quote = 0;
-                    if (t == '<') {
+                    if (t == quote && QuoteClosesValue(text, i + 1, quote)) {
+                        quote = 0;
+                        out += t;
+                    } else if (t == quote) {
+                        out += t == '"' ? "&quot;" : "&apos;";
+                    } else if (t == '<') {
                         out += "&lt;";
                     } else if (t == '&' && !StartsReference(text, i + 1)) {
                         out += "&amp;";
@@ -155,11 +216,17 @@ std::string RepairLooseMarkup(std::string_view text) {
                 if (t == '>') break;
             }
         } else {
-            out += "&lt;";
+            out += characterReferences ? "&#60;" : "&lt;";
             ++i;
         }
     }
     return out;
+}
+
+} // namespace
+
+std::string RepairLooseMarkup(std::string_view text) {
+    return Repair(text, false);
 }
 
 namespace {
@@ -220,6 +287,12 @@ public:
         const int length = static_cast<int>(std::min<std::size_t>(text.size(), 0x7fffffff));
         xmlParseChunk(ctxt_, text.data(), length, 1);
         FlushContent();
+        // An entity declaration makes libxml2 build a document to hold it, even for a SAX
+        // reader; it is ours to free.
+        if (ctxt_->myDoc) {
+            xmlFreeDoc(ctxt_->myDoc);
+            ctxt_->myDoc = nullptr;
+        }
         xmlFreeParserCtxt(ctxt_);
         ctxt_ = nullptr;
         result.errors = std::move(errors_);
@@ -231,7 +304,8 @@ private:
 
     void FlushContent() {
         if (contentBuffer_.empty()) return;
-        std::string text = NormaliseWhitespace(contentBuffer_);
+        std::string text = handlers_.keepWhitespace ? std::move(contentBuffer_)
+                                                    : NormaliseWhitespace(contentBuffer_);
         contentBuffer_.clear();
         if (!text.empty() && handlers_.content) handlers_.content(text);
     }
@@ -333,7 +407,7 @@ private:
 
 XmlReadResult ReadXmlText(std::string_view text, const XmlHandlers& handlers,
                           const std::string& fileName) {
-    const std::string repaired = RepairLooseMarkup(DecodeFileText(text));
+    const std::string repaired = Repair(DecodeFileText(text), true);
     SaxSession session(handlers, fileName);
     return session.Run(repaired);
 }
