@@ -66,7 +66,7 @@ namespace {
 
 bool IsNameStart(char c) {
     const auto u = static_cast<unsigned char>(c);
-    return std::isalpha(u) || c == '_' || c == ':' || u >= 0x80;
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '_' || c == ':' || u >= 0x80;
 }
 
 bool IsNameChar(char c) {
@@ -173,8 +173,12 @@ std::string Repair(std::string_view text, bool characterReferences) {
             continue;
         }
         if (c != '<') {
-            out += c;
-            ++i;
+            // Plain text up to the next markup character, in one piece.
+            std::size_t stop = i + 1;
+            while (stop < n && text[stop] != '&' && text[stop] != '<')
+                ++stop;
+            out.append(text.substr(i, stop - i));
+            i = stop;
             continue;
         }
         const std::string_view rest = text.substr(i);
@@ -193,7 +197,19 @@ std::string Repair(std::string_view text, bool characterReferences) {
             char quote = 0;
             while (i < n) {
                 const char t = text[i];
+                // Runs of characters that need no look are copied in one piece.
+                const auto copyRun = [&](auto needsLook) {
+                    std::size_t stop = i + 1;
+                    while (stop < n && !needsLook(text[stop]))
+                        ++stop;
+                    out.append(text.substr(i, stop - i));
+                    i = stop;
+                };
                 if (quote) {
+                    if (t != quote && t != '<' && t != '&') {
+                        copyRun([quote](char x) { return x == quote || x == '<' || x == '&'; });
+                        continue;
+                    }
                     if (t == quote && QuoteClosesValue(text, i + 1, quote)) {
                         quote = 0;
                         out += t;
@@ -207,6 +223,10 @@ std::string Repair(std::string_view text, bool characterReferences) {
                         out += t;
                     }
                     ++i;
+                    continue;
+                }
+                if (t != '"' && t != '\'' && t != '<' && t != '>') {
+                    copyRun([](char x) { return x == '"' || x == '\'' || x == '<' || x == '>'; });
                     continue;
                 }
                 if (t == '"' || t == '\'') quote = t;
