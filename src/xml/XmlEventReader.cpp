@@ -249,10 +249,7 @@ std::string RepairLooseMarkup(std::string_view text) {
     return Repair(text, false);
 }
 
-namespace {
-
-// Collapses runs of white space into one blank and trims both ends.
-std::string NormaliseWhitespace(const std::string& text) {
+std::string CollapseWhitespace(std::string_view text) {
     std::string out;
     bool pendingBlank = false;
     for (char c : text) {
@@ -266,6 +263,8 @@ std::string NormaliseWhitespace(const std::string& text) {
     }
     return out;
 }
+
+namespace {
 
 // Without entity substitution libxml2 hands an escaped "&" inside an attribute value back as
 // "&#38;"; every other reference arrives decoded.
@@ -325,7 +324,7 @@ private:
     void FlushContent() {
         if (contentBuffer_.empty()) return;
         std::string text = handlers_.keepWhitespace ? std::move(contentBuffer_)
-                                                    : NormaliseWhitespace(contentBuffer_);
+                                                    : CollapseWhitespace(contentBuffer_);
         contentBuffer_.clear();
         if (!text.empty() && handlers_.content) handlers_.content(text);
     }

@@ -33,8 +33,8 @@ struct XmlHandlers {
     std::function<void(const std::string& name)> endTag;
 
     // Content as written: white space is neither collapsed nor trimmed, and white space
-    // between tags arrives too. Left false, runs of white space become one blank, both ends
-    // are trimmed and content of white space alone is not delivered.
+    // between tags arrives too. Left false, content is collapsed (CollapseWhitespace) and
+    // content of white space alone is not delivered.
     bool keepWhitespace = false;
 
     // The usual set-up of a catalogue reader: one handler for both kinds of tag.
@@ -64,6 +64,10 @@ std::string XmlEscape(std::string_view value);
 // attribute value when what follows it neither ends the tag nor starts another attribute
 // (Name="Big 7" Jo"). Well-formed input comes back unchanged.
 std::string RepairLooseMarkup(std::string_view text);
+
+// Collapses runs of white space into one blank and trims both ends: content as catalogue
+// readers receive it.
+std::string CollapseWhitespace(std::string_view text);
 
 // Upper-cases ASCII letters; element and attribute names are compared this way.
 std::string UpperCase(std::string_view text);
