@@ -33,20 +33,31 @@ sanitize: deps
 	cmake --build $(ASAN_BUILD) -j $(JOBS)
 	ctest --test-dir $(ASAN_BUILD) --output-on-failure -j $(JOBS)
 
-# libFuzzer targets (clang, ASan, UBSan), seeded with the sample heroes and the catalogues;
-# each runs FUZZ_SECONDS. Findings are written to $(FUZZ_BUILD)/artifacts/.
+# libFuzzer targets (clang, ASan, UBSan with every report fatal), each seeded with the files
+# it reads (the sample heroes, the bundled catalogues, fuzz/seeds/) and run for FUZZ_SECONDS
+# in turn. Findings are written to $(FUZZ_BUILD)/artifacts/.
+# $(call run_fuzz,target,seed files,more libFuzzer flags)
+define run_fuzz
+	mkdir -p $(FUZZ_BUILD)/corpus/$(1)
+	cp $(2) $(FUZZ_BUILD)/corpus/$(1)/
+	$(FUZZ_BUILD)/fuzz_$(1) -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
+		-artifact_prefix=$(FUZZ_BUILD)/artifacts/ $(3) $(FUZZ_BUILD)/corpus/$(1)
+endef
+
 fuzz: deps
 	cmake -S . -B $(FUZZ_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
 		-DCMAKE_CXX_COMPILER=clang++ -DTAVORN_FUZZ=ON -DTAVORN_BUILD_UI=OFF \
 		-DTAVORN_BUILD_TESTS=OFF -DTAVORN_BUILD_BENCH=OFF
 	cmake --build $(FUZZ_BUILD) -j $(JOBS)
-	mkdir -p $(FUZZ_BUILD)/corpus/hero $(FUZZ_BUILD)/corpus/xml $(FUZZ_BUILD)/artifacts
-	cp examples/*.xml $(FUZZ_BUILD)/corpus/hero/
-	cp examples/*.xml Data/*.xml $(FUZZ_BUILD)/corpus/xml/
-	$(FUZZ_BUILD)/fuzz_hero_file -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
-		-artifact_prefix=$(FUZZ_BUILD)/artifacts/ $(FUZZ_BUILD)/corpus/hero
-	$(FUZZ_BUILD)/fuzz_xml_event_reader -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
-		-artifact_prefix=$(FUZZ_BUILD)/artifacts/ $(FUZZ_BUILD)/corpus/xml
+	mkdir -p $(FUZZ_BUILD)/artifacts
+	$(call run_fuzz,hero_file,examples/*.xml,-dict=fuzz/hero_file.dict -max_len=65536)
+	$(call run_fuzz,xml_event_reader,examples/*.xml Data/*.xml fuzz/seeds/*.xml)
+	$(call run_fuzz,configuration_catalogue,Data/config.xml)
+	$(call run_fuzz,rule_sets,Data/rulesets.xml)
+	$(call run_fuzz,species_catalogue,Data/species.xml)
+	$(call run_fuzz,skill_catalogue,Data/skills.xml)
+	$(call run_fuzz,defaults_file,fuzz/seeds/defaults.xml)
+	$(call run_fuzz,recent_files,fuzz/seeds/recent.txt)
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD)

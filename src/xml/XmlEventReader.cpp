@@ -66,7 +66,7 @@ namespace {
 
 bool IsNameStart(char c) {
     const auto u = static_cast<unsigned char>(c);
-    return std::isalpha(u) || c == '_' || c == ':' || u >= 0x80;
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '_' || c == ':' || u >= 0x80;
 }
 
 bool IsNameChar(char c) {
@@ -101,9 +101,51 @@ std::size_t CopyThrough(std::string& out, std::string_view text, std::size_t pos
     return stop;
 }
 
-} // namespace
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\r' || c == '\n';
+}
 
-std::string RepairLooseMarkup(std::string_view text) {
+// True when the quote character just before `pos` closes the attribute value it stands in.
+// It does when what follows ends the tag or starts another attribute ("name=", or a bare
+// name that ends the tag). Older files hold values written without escaping, such as
+// HeroName="Big 7" Jo": a quote followed by anything else is part of the value, as long as
+// the value can still close later on the same line; otherwise it closes here and the parser
+// reports what follows.
+bool QuoteClosesValue(std::string_view text, std::size_t pos, char quote) {
+    std::size_t i = pos;
+    while (i < text.size() && IsBlank(text[i]))
+        ++i;
+    if (i >= text.size() || text[i] == '>' || text.substr(i).starts_with("/>")) return true;
+    if (IsNameStart(text[i])) {
+        std::size_t j = i;
+        while (j < text.size() && IsNameChar(text[j]))
+            ++j;
+        while (j < text.size() && IsBlank(text[j]))
+            ++j;
+        if (j < text.size() && (text[j] == '=' || text[j] == '>')) return true;
+        if (text.substr(j).starts_with("/>")) return true;
+    }
+    const std::size_t next = text.find(quote, pos);
+    const std::size_t lineEnd = text.find_first_of("\r\n", pos);
+    return next == std::string_view::npos || next > lineEnd;
+}
+
+// The character reference that stands for a predefined entity, or nothing.
+std::string_view PredefinedAsCharacter(std::string_view reference) {
+    if (reference == "&amp;") return "&#38;";
+    if (reference == "&lt;") return "&#60;";
+    if (reference == "&gt;") return "&#62;";
+    if (reference == "&quot;") return "&#34;";
+    if (reference == "&apos;") return "&#39;";
+    return {};
+}
+
+// RepairLooseMarkup, and the form the parser is given. Once libxml2 has met any fault (an
+// older file's unclosed start tag is enough), its recovery mode drops every entity
+// reference in content, "&amp;" and "&lt;" included, while character references still
+// arrive. With `characterReferences` set, "&", "<" and the predefined entities in content
+// are written as character references, so the text survives whatever came before it.
+std::string Repair(std::string_view text, bool characterReferences) {
     std::string out;
     out.reserve(text.size() + 16);
     std::size_t i = 0;
@@ -111,13 +153,32 @@ std::string RepairLooseMarkup(std::string_view text) {
     while (i < n) {
         const char c = text[i];
         if (c == '&') {
-            out += StartsReference(text, i + 1) ? "&" : "&amp;";
+            if (!StartsReference(text, i + 1)) {
+                out += characterReferences ? "&#38;" : "&amp;";
+                ++i;
+                continue;
+            }
+            if (characterReferences) {
+                const std::size_t end = text.find(';', i);
+                const std::string_view reference = text.substr(i, end + 1 - i);
+                if (const std::string_view replacement = PredefinedAsCharacter(reference);
+                    !replacement.empty()) {
+                    out += replacement;
+                    i = end + 1;
+                    continue;
+                }
+            }
+            out += '&';
             ++i;
             continue;
         }
         if (c != '<') {
-            out += c;
-            ++i;
+            // Plain text up to the next markup character, in one piece.
+            std::size_t stop = i + 1;
+            while (stop < n && text[stop] != '&' && text[stop] != '<')
+                ++stop;
+            out.append(text.substr(i, stop - i));
+            i = stop;
             continue;
         }
         const std::string_view rest = text.substr(i);
@@ -136,9 +197,25 @@ std::string RepairLooseMarkup(std::string_view text) {
             char quote = 0;
             while (i < n) {
                 const char t = text[i];
+                // Runs of characters that need no look are copied in one piece.
+                const auto copyRun = [&](auto needsLook) {
+                    std::size_t stop = i + 1;
+                    while (stop < n && !needsLook(text[stop]))
+                        ++stop;
+                    out.append(text.substr(i, stop - i));
+                    i = stop;
+                };
                 if (quote) {
-                    if (t == quote) quote = 0;
-                    if (t == '<') {
+                    if (t != quote && t != '<' && t != '&') {
+                        copyRun([quote](char x) { return x == quote || x == '<' || x == '&'; });
+                        continue;
+                    }
+                    if (t == quote && QuoteClosesValue(text, i + 1, quote)) {
+                        quote = 0;
+                        out += t;
+                    } else if (t == quote) {
+                        out += t == '"' ? "&quot;" : "&apos;";
+                    } else if (t == '<') {
                         out += "&lt;";
                     } else if (t == '&' && !StartsReference(text, i + 1)) {
                         out += "&amp;";
@@ -148,6 +225,10 @@ std::string RepairLooseMarkup(std::string_view text) {
                     ++i;
                     continue;
                 }
+                if (t != '"' && t != '\'' && t != '<' && t != '>') {
+                    copyRun([](char x) { return x == '"' || x == '\'' || x == '<' || x == '>'; });
+                    continue;
+                }
                 if (t == '"' || t == '\'') quote = t;
                 if (t == '<') break; // an unfinished tag; let the parser report it
                 out += t;
@@ -155,17 +236,20 @@ std::string RepairLooseMarkup(std::string_view text) {
                 if (t == '>') break;
             }
         } else {
-            out += "&lt;";
+            out += characterReferences ? "&#60;" : "&lt;";
             ++i;
         }
     }
     return out;
 }
 
-namespace {
+} // namespace
 
-// Collapses runs of white space into one blank and trims both ends.
-std::string NormaliseWhitespace(const std::string& text) {
+std::string RepairLooseMarkup(std::string_view text) {
+    return Repair(text, false);
+}
+
+std::string CollapseWhitespace(std::string_view text) {
     std::string out;
     bool pendingBlank = false;
     for (char c : text) {
@@ -179,6 +263,8 @@ std::string NormaliseWhitespace(const std::string& text) {
     }
     return out;
 }
+
+namespace {
 
 // Without entity substitution libxml2 hands an escaped "&" inside an attribute value back as
 // "&#38;"; every other reference arrives decoded.
@@ -220,6 +306,12 @@ public:
         const int length = static_cast<int>(std::min<std::size_t>(text.size(), 0x7fffffff));
         xmlParseChunk(ctxt_, text.data(), length, 1);
         FlushContent();
+        // An entity declaration makes libxml2 build a document to hold it, even for a SAX
+        // reader; it is ours to free.
+        if (ctxt_->myDoc) {
+            xmlFreeDoc(ctxt_->myDoc);
+            ctxt_->myDoc = nullptr;
+        }
         xmlFreeParserCtxt(ctxt_);
         ctxt_ = nullptr;
         result.errors = std::move(errors_);
@@ -231,7 +323,8 @@ private:
 
     void FlushContent() {
         if (contentBuffer_.empty()) return;
-        std::string text = NormaliseWhitespace(contentBuffer_);
+        std::string text = handlers_.keepWhitespace ? std::move(contentBuffer_)
+                                                    : CollapseWhitespace(contentBuffer_);
         contentBuffer_.clear();
         if (!text.empty() && handlers_.content) handlers_.content(text);
     }
@@ -333,7 +426,7 @@ private:
 
 XmlReadResult ReadXmlText(std::string_view text, const XmlHandlers& handlers,
                           const std::string& fileName) {
-    const std::string repaired = RepairLooseMarkup(DecodeFileText(text));
+    const std::string repaired = Repair(DecodeFileText(text), true);
     SaxSession session(handlers, fileName);
     return session.Run(repaired);
 }

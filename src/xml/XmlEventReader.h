@@ -2,8 +2,8 @@
 // The one XML reader of the program. Every catalogue, the defaults file, hero files and
 // robot files are read as a stream of events: start tags, empty-element tags, character
 // content and end tags. The reader goes on past malformed places (unclosed start tags,
-// mismatched end tags, raw "&" and "<" in values that older files hold) and hands every
-// problem back to the caller, which keeps whatever was read.
+// mismatched end tags, raw "&", "<" and quotes in values that older files hold) and hands
+// every problem back to the caller, which keeps whatever was read.
 
 #include <filesystem>
 #include <functional>
@@ -32,6 +32,11 @@ struct XmlHandlers {
     std::function<void(const std::string& text)> content;
     std::function<void(const std::string& name)> endTag;
 
+    // Content as written: white space is neither collapsed nor trimmed, and white space
+    // between tags arrives too. Left false, content is collapsed (CollapseWhitespace) and
+    // content of white space alone is not delivered.
+    bool keepWhitespace = false;
+
     // The usual set-up of a catalogue reader: one handler for both kinds of tag.
     static XmlHandlers
     ForTags(std::function<void(const std::string&, const XmlAttributes&)> tagHandler);
@@ -55,8 +60,14 @@ XmlReadResult ReadXmlText(std::string_view text, const XmlHandlers& handlers,
 std::string XmlEscape(std::string_view value);
 
 // Turns the raw "&" and "<" that older files carry inside values into their entities, so that
-// the parser sees text where the writer meant text. Well-formed input comes back unchanged.
+// the parser sees text where the writer meant text; so too a raw double quote inside a quoted
+// attribute value when what follows it neither ends the tag nor starts another attribute
+// (Name="Big 7" Jo"). Well-formed input comes back unchanged.
 std::string RepairLooseMarkup(std::string_view text);
+
+// Collapses runs of white space into one blank and trims both ends: content as catalogue
+// readers receive it.
+std::string CollapseWhitespace(std::string_view text);
 
 // Upper-cases ASCII letters; element and attribute names are compared this way.
 std::string UpperCase(std::string_view text);
