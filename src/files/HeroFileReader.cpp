@@ -153,6 +153,8 @@ XmlReadResult HeroFileReader::Read(std::string_view text, const std::string& fil
         OnTag(name, attributes);
         OnEnd(name);
     };
+    // Note lines keep their blanks and tabs exactly as written.
+    handlers.keepWhitespace = true;
     handlers.content = [this](const std::string& content) { OnContent(content); };
     handlers.endTag = [this](const std::string& name) { OnEnd(name); };
     XmlReadResult result = ReadXmlText(text, handlers, fileName);
@@ -218,10 +220,13 @@ void HeroFileReader::OnEnd(const std::string& name) {
 void HeroFileReader::OnContent(const std::string& text) {
     // Older files name the species and the profession as the content of their elements.
     const bool named = lastStart_ == "Species" || lastStart_ == "Profession";
+    // Names are compared with their white space collapsed, as the catalogues give them.
     if (inSpecies_) {
-        ChooseSpecies(text, named);
+        if (const std::string name = CollapseWhitespace(text); !name.empty())
+            ChooseSpecies(name, named);
     } else if (inProfession_) {
-        ChooseProfession(text, named);
+        if (const std::string name = CollapseWhitespace(text); !name.empty())
+            ChooseProfession(name, named);
     } else if (inNotes_ && inNote_) {
         AppendFreeNote(text);
         noteHadContent_ = true;

@@ -10,7 +10,8 @@ void RecentFiles::Load() {
     std::ifstream in(store_, std::ios::binary);
     std::string line;
     while (entries_.size() < kMaxEntries && std::getline(in, line)) {
-        if (!line.empty() && line.back() == '\r') line.pop_back();
+        while (!line.empty() && line.back() == '\r')
+            line.pop_back();
         if (!line.empty() && std::find(entries_.begin(), entries_.end(), line) == entries_.end())
             entries_.push_back(line);
     }

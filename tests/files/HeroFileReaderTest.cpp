@@ -198,3 +198,18 @@ TEST_F(HeroFileReaderTest, SourcesOfTheFileReplaceThoseInPlay) {
 
 } // namespace
 } // namespace files_test
+
+namespace files_test {
+namespace {
+
+TEST_F(HeroFileReaderTest, NoteLinesKeepTheirBlanksAndTabsThroughSaveAndOpen) {
+    const std::string notes = "  indented\n\ta\tb  c\nplain";
+    builder->Identity().SetText(IdentityField::FreeNotes, notes);
+    const std::string first = SaveTo("notes.xml");
+    Open("notes.xml");
+    EXPECT_EQ(Hero().FreeNotes, notes);
+    EXPECT_EQ(SaveTo("again.xml"), first);
+}
+
+} // namespace
+} // namespace files_test
