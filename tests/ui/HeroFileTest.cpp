@@ -50,12 +50,12 @@ private slots:
         const QStringList before = shown();
         QVERIFY(before.size() >= 9 + 3); // a free skill and the language with its broad skill
 
-        const fs::path file = folder.root / "kel.xml";
+        const fs::path file = folder.root / "kel & co.xml";
         program.prompter.fileAnswers.push_back(file);
         main.MenuAction("Save1")->trigger();
         QCOMPARE(program.prompter.Texts(Kind::SaveFile), Strings{"Save as XML"});
         QCOMPARE(program.prompter.Texts(Kind::Plain), Strings{"File Saved"});
-        QCOMPARE(main.windowTitle(), QString("Tavorn - kel.xml"));
+        QCOMPARE(main.windowTitle(), QString("Tavorn - kel & co.xml"));
 
         main.MenuAction("Clear1")->trigger(); // "New" empties the pages
         QCOMPARE(page->EdName->text(), QString());
@@ -65,14 +65,14 @@ private slots:
         main.MenuAction("OpenCharacter1")->trigger();
         QCOMPARE(program.prompter.Texts(Kind::OpenFile), Strings{"Open Character"});
         QCOMPARE(shown(), before);
-        QCOMPARE(main.windowTitle(), QString("Tavorn - kel.xml"));
+        QCOMPARE(main.windowTitle(), QString("Tavorn - kel & co.xml"));
         QVERIFY(!program.windows.messages->isVisible());
 
-        // The file is remembered under "Recent Files".
+        // The file is remembered under "Recent Files", its name shown as written.
         main.PaintRecentFiles();
         auto* recent = main.findChild<QMenu*>("RecentFiles1");
         QCOMPARE(recent->actions().size(), 1);
-        QVERIFY(recent->actions()[0]->text().endsWith("kel.xml"));
+        QCOMPARE(recent->actions()[0]->iconText(), "1 " + QString::fromStdString(file.string()));
     }
 
     void problemsOfAFileAreListedInTheImportMessagesWindow() {

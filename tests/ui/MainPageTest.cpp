@@ -1,5 +1,6 @@
 // Builds a hero on the Main page through the real widgets: species, profession, an attribute
-// raised with its spinner and with "w", and the derived values shown.
+// raised with its spinner and with "w", and the derived values shown; the profession's and
+// the species' own choices made beside them, in step with the Notes page.
 
 #include "UiHarness.h"
 
@@ -43,14 +44,22 @@ private slots:
         QVERIFY(page->CbCyberSkill->isChecked() && !page->CbCyberSkill->isEnabled());
         QVERIFY(main.windowTitle().endsWith("*"));
 
-        // Profession "Free Agent": DEX rises to its minimum 11; the resistance bonus choice.
+        // Profession "Free Agent": DEX rises to its minimum 11; the resistance bonus choice,
+        // beside the profession and on the Notes page.
+        NotesPage* notes = program.Notes();
+        QVERIFY(!page->CmbSpecial->isVisibleTo(page) && !page->LblSpecial->isVisibleTo(page));
         Choose(page->CmbProfession, "Free Agent");
         QCOMPARE(panel->TotalField(1)->text(), QString("11"));
         QCOMPARE(program.Texts("LblActionCheckOrdinary"), QString("12"));
-        NotesPage* notes = program.Notes();
+        QCOMPARE(page->LblSpecial->text(), QString("Resistance Bonus"));
         QCOMPARE(notes->LblSpecial->text(), QString("Resistance Bonus"));
-        Choose(notes->CmbSpecial, "DEX");
+        QVERIFY(page->CmbSpecial->isVisible());
+        Choose(page->CmbSpecial, "DEX");
+        QCOMPARE(notes->CmbSpecial->currentText(), QString("DEX"));
         QCOMPARE(program.Texts("LblDEXRes"), QString("+2"));
+        Choose(notes->CmbSpecial, "INT");
+        QCOMPARE(page->CmbSpecial->currentText(), QString("INT"));
+        Choose(page->CmbSpecial, "DEX");
 
         // STR raised by its spinner, then by "w" in its field.
         panel->Spinner(0)->stepUp();
@@ -61,14 +70,41 @@ private slots:
         QTest::keyClick(panel->BaseField(0), Qt::Key_Q);
         QCOMPARE(panel->TotalField(0)->text(), QString("11"));
 
-        // Switching the far shelf source on offers its species and motivation.
+        // Switching the far shelf source on offers its species and motivation; the lists
+        // keep their widths.
+        const QSize speciesWidth = page->CmbSpecies->sizeHint();
+        const QSize motivationWidth = page->CmbMotivation->sizeHint();
         auto* sources = main.findChild<QMenu*>("Sources1");
         sources->actions()[1]->trigger();
+        QCOMPARE(page->CmbSpecies->sizeHint(), speciesWidth);
+        QCOMPARE(page->CmbMotivation->sizeHint(), motivationWidth);
         QCOMPARE(page->CmbSpecies->count(), 3);
         QCOMPARE(page->CmbSpecies->currentText(), QString("Skyrunner"));
         QCOMPARE(page->CmbMotivation->count(), 2);
         QCOMPARE(notes->CmbSpecial->currentText(), QString("DEX")); // kept across the reload
         QCOMPARE(program.prompter.Texts(Kind::Confirm), Strings{"Make this the default?"});
+
+        // A primitive species offers its penalty choice beside it, ticked on either page.
+        QVERIFY(!page->CbPrimitive->isVisibleTo(page));
+        Choose(page->CmbSpecies, "Deepborn");
+        QVERIFY(page->CbPrimitive->isVisible());
+        QCOMPARE(page->CbPrimitive->text(), QString("Reduce Primitive Penalty From +2 to +1 step"));
+        const QString budget = program.Skills()->LblSkillPoints->text();
+        QTest::mouseClick(page->CbPrimitive, Qt::LeftButton);
+        QVERIFY(notes->CbPrimitive->isChecked());
+        QVERIFY(program.Skills()->LblSkillPoints->text() != budget);
+        notes->CbPrimitive->click();
+        QVERIFY(!page->CbPrimitive->isChecked());
+        QCOMPARE(program.Skills()->LblSkillPoints->text(), budget);
+
+        // The boxes and the panel's column headers say in one line what they mean.
+        QList<QWidget*> explained{page->CbCyberSkill, page->CbPrimitive, notes->CbPrimitive};
+        for (QLabel* label : panel->findChildren<QLabel*>())
+            if (QStringList{"Res", "Ut", "n/x"}.contains(label->text())) explained << label;
+        QCOMPARE(explained.size(), 6);
+        for (QWidget* widget : explained)
+            QVERIFY2(!widget->toolTip().isEmpty() && !widget->toolTip().contains('\n'),
+                     qPrintable(widget->objectName()));
 
         main.ShowPage(1);
         QVERIFY(main.grab().save(QString(TAVORN_BINARY_DIR) + "/notes-page.png"));

@@ -21,7 +21,8 @@ private slots:
         QVERIFY(program.Show());
 
         for (int i = 0; i < 12; ++i)
-            QCOMPARE(main.PageButton(i)->text().toStdString(), std::string(kPageCaptions[i]));
+            QCOMPARE(main.PageButton(i)->text().remove('&').toStdString(),
+                     std::string(kPageCaptions[i]));
         QCOMPARE(main.CurrentPage(), 0);
         QCOMPARE(main.windowTitle(), QString("Tavorn"));
         QVERIFY(main.grab().save(QString(TAVORN_BINARY_DIR) + "/main-window.png"));
@@ -48,12 +49,45 @@ private slots:
         QCOMPARE(main.MenuAction("Clear1")->shortcut(), QKeySequence(QKeySequence::New));
 
         // The about box's version label opens the change log.
+        QCOMPARE(program.windows.about->windowTitle(), QString("About Tavorn"));
         auto* version = program.windows.about->findChild<QLabel*>("LblVersion");
         QVERIFY(version && version->text().contains("v0.8.1 -  1/15/14"));
         program.windows.about->VersionLabelClick();
         const auto opened = program.prompter.Texts(Kind::OpenInViewer);
         QCOMPARE(opened.size(), size_t(1));
         QVERIFY(fs::exists(opened[0]) && opened[0].ends_with("changelog.txt"));
+
+        // Without its file the link says why nothing opens.
+        fs::remove(opened[0]);
+        program.prompter.Clear();
+        program.windows.about->VersionLabelClick();
+        QCOMPARE(program.prompter.Texts(Kind::OpenInViewer), Strings{});
+        QCOMPARE(program.prompter.Texts(Kind::Info),
+                 Strings{"The change log cannot be shown: " + opened[0] + " was not found"});
+    }
+
+    void workNotBuiltYetIsGreyedOutOrSaysSo() {
+        AppFolder folder;
+        Program program(folder);
+        TFrmMain& main = program.main;
+        QVERIFY(program.Show());
+
+        for (const char* name : {"LoadCareer1", "SaveAsCareer1", "Export1", "DieRoller1",
+                                 "GenerateStartingMoney1", "AssignStartingLRP1"})
+            QVERIFY2(!main.MenuAction(name)->isEnabled(), name);
+        QVERIFY(!main.findChild<QMenu*>("SwitchTo1")->menuAction()->isEnabled());
+
+        // Each page shows its work, or one line saying it is not built yet.
+        const std::set<int> built{0, 1, 2, 5};
+        for (int i = 0; i < 12; ++i) {
+            QTest::mouseClick(main.PageButton(i), Qt::LeftButton);
+            QWidget* page = main.Page(i);
+            QVERIFY(page->isVisible());
+            auto* note = page->findChild<QLabel*>("LblNotBuilt");
+            QCOMPARE(note != nullptr, !built.count(i));
+            if (note) QCOMPARE(note->text(), QString("This page is not built yet."));
+        }
+        QVERIFY(!program.windows.dice->isVisible());
     }
 
     void missingConfigurationEndsBeforeTheWindowShows() {

@@ -8,9 +8,12 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include <filesystem>
+
 TFrmAbout::TFrmAbout(Prompter& prompter, const AppPaths& paths, QWidget* parent)
     : QDialog(parent), prompter_(prompter), paths_(paths) {
-    setWindowTitle(tr("About"));
+    setObjectName("TFrmAbout");
+    setWindowTitle(tr("About %1").arg(QString::fromUtf8(kProgramName)));
     setModal(true);
     auto* layout = new QVBoxLayout(this);
 
@@ -46,5 +49,11 @@ TFrmAbout::TFrmAbout(Prompter& prompter, const AppPaths& paths, QWidget* parent)
 }
 
 void TFrmAbout::VersionLabelClick() {
-    prompter_.openInViewer(paths_.InDataDir("changelog.txt"));
+    const std::filesystem::path changeLog = paths_.InDataDir("changelog.txt");
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(changeLog, error)) {
+        prompter_.info("The change log cannot be shown: " + changeLog.string() + " was not found");
+        return;
+    }
+    prompter_.openInViewer(changeLog);
 }

@@ -1,6 +1,6 @@
 #pragma once
-// The about box: the program's name, the version label (clicking it opens the change log in
-// the viewer) and the legal text.
+// The about box, "About Tavorn": the program's name, the version label (clicking it opens the
+// change log in the viewer, or says that the change log is missing) and the legal text.
 
 #include <QDialog>
 

@@ -22,10 +22,30 @@
 #include <QLocale>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
 #include <QStackedWidget>
 #include <QVBoxLayout>
 
 #include <filesystem>
+
+namespace {
+// The letter of each page button that Alt picks it by, in the order of the buttons. None is
+// taken by the menu bar (File, Sources, Rule Set, Functions, Die Roller, Switch to, About).
+constexpr std::array<char, 12> kPageMnemonics{'M', 'N', 'k', 'P', 'y', 'C',
+                                              'X', 'i', 'b', 'E', 'h', 't'};
+
+// The caption with "&" before the first occurrence of the letter.
+QString WithMnemonic(const QString& caption, char letter) {
+    const int at = caption.indexOf(QLatin1Char(letter));
+    return at < 0 ? caption : QString(caption).insert(at, QLatin1Char('&'));
+}
+
+// A name shown in a menu as it is written: an "&" in it marks no key.
+QString MenuText(const std::string& name) {
+    return ToQt(name).replace(QLatin1Char('&'), QLatin1String("&&"));
+}
+} // namespace
 
 TFrmMain::TFrmMain(HeroBuilder& builder, Prompter& prompter, QWidget* parent)
     : QMainWindow(parent), builder_(builder), prompter_(prompter), files_(builder) {
@@ -42,7 +62,12 @@ TFrmMain::TFrmMain(HeroBuilder& builder, Prompter& prompter, QWidget* parent)
     ViewsChanged({});
     ShowPage(0);
     UpdateTitle();
-    resize(1000, 720);
+    // Room for the widest page where the screen has it; smaller screens get a smaller window,
+    // whose pages scroll.
+    QSize size(1000, 720);
+    if (const QScreen* display = screen())
+        size = size.boundedTo(display->availableGeometry().size() - QSize(40, 60));
+    resize(size.expandedTo(minimumSizeHint()));
 }
 
 TFrmMain::~TFrmMain() {
@@ -64,16 +89,19 @@ void TFrmMain::BuildMenus() {
 
     QMenu* file = menuBar()->addMenu(tr("&File"));
     file->setObjectName("File1");
-    connect(addAction(file, "Clear1", tr("&New"), QKeySequence::New), &QAction::triggered, this,
-            &TFrmMain::Clear1Click);
+    // The keys are named outright: some desktops leave the standard "Save As" key empty.
+    connect(addAction(file, "Clear1", tr("&New"), QKeySequence(Qt::CTRL | Qt::Key_N)),
+            &QAction::triggered, this, &TFrmMain::Clear1Click);
     // Entries whose work the program does not do yet stay greyed out until it does.
     addAction(file, "LoadCareer1", tr("Load Career"))->setEnabled(false);
-    connect(addAction(file, "OpenCharacter1", tr("&Open Character"), QKeySequence::Open),
+    connect(addAction(file, "OpenCharacter1", tr("&Open Character"),
+                      QKeySequence(Qt::CTRL | Qt::Key_O)),
             &QAction::triggered, this, &TFrmMain::OpenCharacter);
-    connect(addAction(file, "Save1", tr("&Save"), QKeySequence::Save), &QAction::triggered, this,
-            &TFrmMain::Save1Click);
-    connect(addAction(file, "SaveAs1", tr("Save &As"), QKeySequence::SaveAs), &QAction::triggered,
-            this, &TFrmMain::SaveAs1Click);
+    connect(addAction(file, "Save1", tr("&Save"), QKeySequence(Qt::CTRL | Qt::Key_S)),
+            &QAction::triggered, this, &TFrmMain::Save1Click);
+    connect(
+        addAction(file, "SaveAs1", tr("Save &As"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)),
+        &QAction::triggered, this, &TFrmMain::SaveAs1Click);
     addAction(file, "SaveAsCareer1", tr("Save As Career"))->setEnabled(false);
     addAction(file, "Export1", tr("&Export"))->setEnabled(false);
     file->addSeparator();
@@ -83,8 +111,8 @@ void TFrmMain::BuildMenus() {
     file->addSeparator();
     // Problems met while reading a hero file are listed in the import messages window.
     files_.SetMessagesWindow([this] { ShowImportMessages(); });
-    connect(addAction(file, "Exit1", tr("E&xit"), QKeySequence(tr("Ctrl+Q"))), &QAction::triggered,
-            this, &QWidget::close);
+    connect(addAction(file, "Exit1", tr("E&xit"), QKeySequence(Qt::CTRL | Qt::Key_Q)),
+            &QAction::triggered, this, &QWidget::close);
 
     sourcesMenu_ = menuBar()->addMenu(tr("&Sources"));
     sourcesMenu_->setObjectName("Sources1");
@@ -101,6 +129,8 @@ void TFrmMain::BuildMenus() {
     QAction* dieRoller = menuBar()->addAction(tr("&Die Roller"));
     dieRoller->setObjectName("DieRoller1");
     connect(dieRoller, &QAction::triggered, this, &TFrmMain::DieRoller1Click);
+    // The dice roller's window is still empty.
+    dieRoller->setEnabled(false);
 
     QMenu* switchTo = menuBar()->addMenu(tr("S&witch to"));
     switchTo->setObjectName("SwitchTo1");
@@ -119,6 +149,22 @@ void TFrmMain::BuildMenus() {
     QAction* about = menuBar()->addAction(tr("&About"));
     about->setObjectName("About1");
     connect(about, &QAction::triggered, this, &TFrmMain::About1Click);
+
+    // Moving between the pages from the keyboard, wherever the focus is in the window.
+    auto pageKeys = [this](const QString& name, const QList<QKeySequence>& keys, int step) {
+        auto* action = new QAction(this);
+        action->setObjectName(name);
+        action->setShortcuts(keys);
+        connect(action, &QAction::triggered, this, [this, step] { StepPage(step); });
+        QWidget::addAction(action);
+    };
+    pageKeys("NextPage",
+             {QKeySequence(Qt::CTRL | Qt::Key_Tab), QKeySequence(Qt::CTRL | Qt::Key_PageDown)}, 1);
+    pageKeys("PreviousPage",
+             {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab),
+              QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab),
+              QKeySequence(Qt::CTRL | Qt::Key_PageUp)},
+             -1);
 }
 
 void TFrmMain::BuildPages() {
@@ -132,10 +178,14 @@ void TFrmMain::BuildPages() {
     for (int i = 0; i < static_cast<int>(kPageCaptions.size()); ++i) {
         const QString caption =
             QString::fromUtf8(kPageCaptions[i].data(), static_cast<int>(kPageCaptions[i].size()));
-        auto* button = new QPushButton(caption, central);
+        auto* button = new QPushButton(WithMnemonic(caption, kPageMnemonics[i]), central);
         button->setObjectName("Pnl" + QString(caption).remove('/'));
         button->setCheckable(true);
         button->setFocusPolicy(Qt::TabFocus);
+        // The buttons share a narrow window rather than widen it.
+        button->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+        button->setMinimumWidth(button->fontMetrics().horizontalAdvance(caption) +
+                                2 * button->fontMetrics().averageCharWidth());
         pageGroup_->addButton(button, i);
         buttonRow->addWidget(button);
         pageButtons_[i] = button;
@@ -163,14 +213,33 @@ void TFrmMain::BuildPages() {
     pages_[2] = skillsPage;
     pages_[5] = campaignPage;
     for (int i = 0; i < static_cast<int>(pages_.size()); ++i) {
-        if (!pages_[i]) {
-            pages_[i] = new QWidget(pageStack_);
-            pages_[i]->setObjectName("Page" + pageButtons_[i]->objectName().mid(3));
-        }
-        pageStack_->addWidget(pages_[i]);
+        if (!pages_[i]) pages_[i] = NotBuiltPage(pageButtons_[i]->objectName().mid(3));
+        // A page larger than the room left for it scrolls.
+        auto* scroll = new QScrollArea(pageStack_);
+        scroll->setObjectName("Scroll" + pages_[i]->objectName());
+        scroll->setFrameShape(QFrame::NoFrame);
+        scroll->setWidgetResizable(true);
+        scroll->setWidget(pages_[i]);
+        pageStack_->addWidget(scroll);
     }
     layout->addWidget(pageStack_, 1);
     setCentralWidget(central);
+}
+
+QWidget* TFrmMain::NotBuiltPage(const QString& name) {
+    auto* page = new QWidget(pageStack_);
+    page->setObjectName("Page" + name);
+    auto* layout = new QVBoxLayout(page);
+    auto* note = new QLabel(tr("This page is not built yet."), page);
+    note->setObjectName("LblNotBuilt");
+    note->setEnabled(false);
+    layout->addWidget(note, 0, Qt::AlignTop | Qt::AlignLeft);
+    return page;
+}
+
+void TFrmMain::StepPage(int step) {
+    const int count = static_cast<int>(pages_.size());
+    ShowPage(((CurrentPage() + step) % count + count) % count);
 }
 
 void TFrmMain::ShowPage(int index) {
@@ -214,7 +283,8 @@ void TFrmMain::PaintRecentFiles() {
     const std::vector<std::string>& entries = files_.RecentEntries();
     for (std::size_t i = 0; i < entries.size(); ++i) {
         const QString path = QString::fromStdString(entries[i]);
-        QAction* action = recentMenu_->addAction(QString("&%1 %2").arg(i + 1).arg(path));
+        QAction* action =
+            recentMenu_->addAction(QString("&%1 %2").arg(i + 1).arg(MenuText(entries[i])));
         action->setObjectName(QString("RecentFile%1").arg(i + 1));
         connect(action, &QAction::triggered, this, [this, path] {
             files_.OpenRecent(path.toStdString());
@@ -234,7 +304,7 @@ void TFrmMain::PaintSourcesMenu() {
     sourcesMenu_->clear();
     const auto& entries = builder_.Rules().sources.Entries();
     for (std::size_t i = 0; i < entries.size(); ++i) {
-        QAction* action = sourcesMenu_->addAction(ToQt(entries[i].caption));
+        QAction* action = sourcesMenu_->addAction(MenuText(entries[i].caption));
         action->setCheckable(true);
         action->setChecked(entries[i].checked);
         connect(action, &QAction::triggered, this, [this, i] {
@@ -250,7 +320,7 @@ void TFrmMain::PaintRuleSetMenu() {
     group->setExclusive(true);
     const auto& entries = builder_.Rules().ruleSets.Entries();
     for (std::size_t i = 0; i < entries.size(); ++i) {
-        QAction* action = ruleSetMenu_->addAction(ToQt(entries[i].caption));
+        QAction* action = ruleSetMenu_->addAction(MenuText(entries[i].caption));
         action->setObjectName(ToQt(entries[i].menuName));
         action->setCheckable(true);
         action->setChecked(entries[i].checked);

@@ -1,7 +1,7 @@
 #pragma once
 // The hero builder's main window: the menus, the row of page buttons, the attribute panel
-// shown on every page and the pages. It renders the builder's views and hands every event
-// to a builder operation.
+// shown on every page and the pages, each of which scrolls when the window is smaller than
+// it. It renders the builder's views and hands every event to a builder operation.
 
 #include "app/ViewData.h"
 #include "files/HeroFiles.h"
@@ -35,8 +35,11 @@ public:
     // The other windows, known once they exist.
     void SetWindows(AppWindows* windows) { windows_ = windows; }
 
-    // Shows one page by its button caption ("Main", "Notes", ...).
+    // Shows one page by its position in the row of buttons.
     void ShowPage(int index);
+    // The next (1) or previous (-1) page, round the row (Ctrl+Tab, Ctrl+Shift+Tab,
+    // Ctrl+PgDown, Ctrl+PgUp).
+    void StepPage(int step);
     int CurrentPage() const;
     QPushButton* PageButton(int index) const { return pageButtons_[index]; }
     QWidget* Page(int index) const { return pages_[index]; }
@@ -73,6 +76,8 @@ protected:
 private:
     void BuildMenus();
     void BuildPages();
+    // A page whose work is not built yet: one line saying so.
+    QWidget* NotBuiltPage(const QString& name);
 
     HeroBuilder& builder_;
     Prompter& prompter_;

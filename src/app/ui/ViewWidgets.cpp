@@ -1,11 +1,15 @@
 #include "app/ui/ViewWidgets.h"
 
+#include <QAbstractItemView>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QSignalBlocker>
+#include <QStyle>
+
+#include <algorithm>
 
 void RenderLabel(QLabel* label, const LabelView& view) {
     label->setText(ToQt(view.text));
@@ -38,10 +42,26 @@ void RenderChoice(QComboBox* combo, const ChoiceView& view) {
     if (!same) {
         combo->clear();
         combo->addItems(items);
+        // The box keeps its width; the open list is wide enough for the longest entry.
+        int widest = 0;
+        for (const QString& item : items)
+            widest = std::max(widest, combo->fontMetrics().horizontalAdvance(item));
+        const int margins = combo->style()->pixelMetric(QStyle::PM_ScrollBarExtent) +
+                            2 * combo->fontMetrics().averageCharWidth();
+        combo->view()->setMinimumWidth(widest + margins);
     }
     combo->setCurrentIndex(view.index);
     combo->setVisible(view.visible);
     combo->setEnabled(view.enabled);
+}
+
+QComboBox* NewChoice(QWidget* parent, const QString& objectName, int characters) {
+    auto* combo = new QComboBox(parent);
+    combo->setObjectName(objectName);
+    combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    combo->setMinimumContentsLength(characters);
+    combo->view()->setTextElideMode(Qt::ElideNone);
+    return combo;
 }
 
 void RenderCheck(QCheckBox* check, const CheckView& view) {

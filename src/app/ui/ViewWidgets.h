@@ -12,6 +12,7 @@ class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
+class QWidget;
 
 inline QString ToQt(const std::string& text) {
     return QString::fromStdString(text);
@@ -21,6 +22,9 @@ void RenderLabel(QLabel* label, const LabelView& view);
 void RenderText(QLineEdit* edit, const LabelView& view);
 void RenderText(QPlainTextEdit* edit, const std::string& text);
 void RenderChoice(QComboBox* combo, const ChoiceView& view);
+// A drop-down list as wide as `characters` characters whatever its entries, so the page does
+// not shift when the list is filled again; longer entries show whole in the open list.
+QComboBox* NewChoice(QWidget* parent, const QString& objectName, int characters);
 void RenderCheck(QCheckBox* check, const CheckView& view);
 // The table as lines of text, one row per line, cells joined by `separator`.
 QString TableText(const TableView& table, const QString& separator = QStringLiteral("  "));

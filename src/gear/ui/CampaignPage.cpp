@@ -5,6 +5,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -41,7 +42,9 @@ CampaignPage::CampaignPage(HeroBuilder& builder, QWidget* parent)
     SgAdjSkillPts->setSelectionBehavior(QAbstractItemView::SelectRows);
     SgAdjSkillPts->setSelectionMode(QAbstractItemView::SingleSelection);
     SgAdjSkillPts->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    SgAdjSkillPts->setToolTip(tr("Double-click an adjustment to remove it"));
+    SgAdjSkillPts->setToolTip(tr("Double-click an adjustment, or select it and press Delete, "
+                                 "to remove it"));
+    SgAdjSkillPts->installEventFilter(this);
     grid->addWidget(SgAdjSkillPts, 1, 0, 1, 5);
     layout->addWidget(group);
     layout->addStretch(1);
@@ -62,6 +65,23 @@ void CampaignPage::Adjust() {
         EdAdjDesc->clear();
     }
     (result.focus == SkillBudget::Focus::Points ? EdAdjPts : EdAdjDesc)->setFocus();
+}
+
+void CampaignPage::RemoveSelectedAdjustment() {
+    const auto rows = SgAdjSkillPts->selectionModel()->selectedRows();
+    // With several adjustments and none selected there is nothing to choose from; the one
+    // row left (an adjustment or the empty row) answers as a double click on it would.
+    if (rows.isEmpty() && SgAdjSkillPts->rowCount() > 1) return;
+    builder_.Budget().RemoveAdjustment(rows.isEmpty() ? 1 : rows.first().row() + 1);
+}
+
+bool CampaignPage::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == SgAdjSkillPts && event->type() == QEvent::KeyPress &&
+        static_cast<QKeyEvent*>(event)->key() == Qt::Key_Delete) {
+        RemoveSelectedAdjustment();
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void CampaignPage::Render(const ViewData& views, const std::set<std::string>& changed) {

@@ -22,7 +22,12 @@ public:
     QPushButton* CmdAdjSkillpts = nullptr;
     QTableWidget* SgAdjSkillPts = nullptr;
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void Adjust();
+    // Delete in the adjustment table: removes the selected adjustment.
+    void RemoveSelectedAdjustment();
     HeroBuilder& builder_;
 };

@@ -20,13 +20,16 @@ public:
         lineEdit()->setReadOnly(true);
         lineEdit()->setMaximumWidth(0);
         setFixedWidth(20);
-        setFocusPolicy(Qt::NoFocus);
+        // Up and Down step the score when the spinner has the focus.
+        setFocusPolicy(Qt::StrongFocus);
     }
 };
 
 QGroupBox* Group(const QString& title, QWidget* parent) {
     auto* box = new QGroupBox(title, parent);
-    new QGridLayout(box);
+    // Close rows leave the page below the panel more room on a small screen.
+    auto* grid = new QGridLayout(box);
+    grid->setVerticalSpacing(2);
     return box;
 }
 
@@ -54,8 +57,19 @@ AttributePanel::AttributePanel(HeroBuilder& builder, QWidget* parent)
     auto* attributes = Group(tr("Attributes"), this);
     auto* grid = static_cast<QGridLayout*>(attributes->layout());
     const QStringList headers{"", tr("Base"), tr("Total"), "", tr("Res"), tr("Ut"), tr("n/x")};
-    for (int c = 0; c < headers.size(); ++c)
-        grid->addWidget(new QLabel(headers[c], attributes), 0, c);
+    const QStringList headerTips{
+        "",
+        "",
+        "",
+        "",
+        tr("Resistance modifier that the total score gives (STR, DEX, INT and WIL only)"),
+        tr("Untrained score: half the total, used for skills the hero has not bought"),
+        tr("Limits: the lowest and the highest score allowed, as minimum/maximum")};
+    for (int c = 0; c < headers.size(); ++c) {
+        auto* header = new QLabel(headers[c], attributes);
+        header->setToolTip(headerTips[c]);
+        grid->addWidget(header, 0, c);
+    }
     for (int a = 0; a < kAttributeCount; ++a) {
         const QString name = ToQt(kAttributeNames[static_cast<std::size_t>(a)]);
         grid->addWidget(new QLabel(name, attributes), a + 1, 0);
@@ -65,7 +79,7 @@ AttributePanel::AttributePanel(HeroBuilder& builder, QWidget* parent)
             field->setReadOnly(true);
             field->setMaximumWidth(40);
             field->setAlignment(Qt::AlignRight);
-            field->setToolTip(tr("w raises, q lowers"));
+            field->setToolTip(tr("Up or w raises, Down or q lowers"));
             field->installEventFilter(this);
             return field;
         };
@@ -130,8 +144,10 @@ bool AttributePanel::eventFilter(QObject* watched, QEvent* event) {
         for (int a = 0; a < kAttributeCount; ++a) {
             if (watched != bases_[a] && watched != totals_[a]) continue;
             const QString text = key->text();
-            if (text == "w" || text == "q") {
-                builder_.Attributes().StepScore(a, text == "w" ? 'w' : 'q');
+            const bool raise = text == "w" || key->key() == Qt::Key_Up;
+            const bool lower = text == "q" || key->key() == Qt::Key_Down;
+            if (raise || lower) {
+                builder_.Attributes().StepScore(a, raise ? 'w' : 'q');
                 return true;
             }
             // Tab and the other navigation keys move on; nothing else is typed.

@@ -7,6 +7,7 @@
 #include <QComboBox>
 #include <QFormLayout>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QLineEdit>
 
 MainPage::MainPage(HeroBuilder& builder, QWidget* parent) : QWidget(parent), builder_(builder) {
@@ -23,14 +24,8 @@ MainPage::MainPage(HeroBuilder& builder, QWidget* parent) : QWidget(parent), bui
         form->addRow(caption, edit);
         return edit;
     };
-    auto choice = [&](const QString& objectName) {
-        auto* combo = new QComboBox(this);
-        combo->setObjectName(objectName);
-        combo->setSizeAdjustPolicy(QComboBox::AdjustToContents);
-        return combo;
-    };
     auto identityChoice = [&](const QString& objectName, IdentityChoice which) {
-        auto* combo = choice(objectName);
+        auto* combo = NewChoice(this, objectName, kChoiceWidth);
         connect(combo, &QComboBox::activated, this,
                 [this, which](int index) { builder_.Identity().Choose(which, index); });
         return combo;
@@ -43,23 +38,43 @@ MainPage::MainPage(HeroBuilder& builder, QWidget* parent) : QWidget(parent), bui
     CmbGender = identityChoice("CmbGender", IdentityChoice::Gender);
     form->addRow(tr("Gender"), CmbGender);
 
-    CmbSpecies = choice("CmbSpecies");
+    // The species with its Cyberskill and, for a primitive species, the penalty choice.
+    CmbSpecies = NewChoice(this, "CmbSpecies", kChoiceWidth);
     connect(CmbSpecies, &QComboBox::activated, this,
             [this](int index) { builder_.ChooseSpecies(index); });
     CbCyberSkill = new QCheckBox(this);
     CbCyberSkill->setObjectName("CbCyberSkill");
+    CbCyberSkill->setToolTip(CyberSkillTip());
     connect(CbCyberSkill, &QCheckBox::clicked, this,
             [this](bool checked) { builder_.SetCyberSkill(checked); });
+    CbPrimitive = new QCheckBox(this);
+    CbPrimitive->setObjectName("CbPrimitive");
+    CbPrimitive->setToolTip(PrimitiveTip());
+    connect(CbPrimitive, &QCheckBox::clicked, this,
+            [this](bool checked) { builder_.SetPrimitive(checked); });
     auto* speciesRow = new QHBoxLayout;
     speciesRow->addWidget(CmbSpecies);
     speciesRow->addWidget(CbCyberSkill);
+    speciesRow->addWidget(CbPrimitive);
     speciesRow->addStretch(1);
     form->addRow(tr("Species"), speciesRow);
 
-    CmbProfession = choice("CmbProfession");
+    // The profession with its specialization, when the profession offers one.
+    CmbProfession = NewChoice(this, "CmbProfession", kChoiceWidth);
     connect(CmbProfession, &QComboBox::activated, this,
             [this](int index) { builder_.ChooseProfession(index); });
-    form->addRow(tr("Profession"), CmbProfession);
+    LblSpecial = new QLabel(this);
+    LblSpecial->setObjectName("LblSpecial");
+    CmbSpecial = NewChoice(this, "CmbSpecial", kChoiceWidth);
+    LblSpecial->setBuddy(CmbSpecial);
+    connect(CmbSpecial, &QComboBox::activated, this,
+            [this](int index) { builder_.ChooseSpecialization(index); });
+    auto* professionRow = new QHBoxLayout;
+    professionRow->addWidget(CmbProfession);
+    professionRow->addWidget(LblSpecial);
+    professionRow->addWidget(CmbSpecial);
+    professionRow->addStretch(1);
+    form->addRow(tr("Profession"), professionRow);
 
     CmbMotivation = identityChoice("CmbMotivation", IdentityChoice::Motivation);
     form->addRow(tr("Motivation"), CmbMotivation);
@@ -88,4 +103,23 @@ void MainPage::Render(const ViewData& views, const std::set<std::string>& change
         if (Touched(changed, name)) RenderChoice(combo, views.Choice(name));
     if (Touched(changed, kCyberSkillCheck))
         RenderCheck(CbCyberSkill, views.Check(kCyberSkillCheck));
+    if (Touched(changed, kPrimitiveCheck)) RenderCheck(CbPrimitive, views.Check(kPrimitiveCheck));
+    if (Touched(changed, kSpecializationChoice))
+        RenderSpecialization(LblSpecial, CmbSpecial, views.Choice(kSpecializationChoice));
+}
+
+QString CyberSkillTip() {
+    return QObject::tr("The hero's skill with cyberware: free for some species, otherwise paid "
+                       "in skill points");
+}
+
+QString PrimitiveTip() {
+    return QObject::tr("Spend skill points to lower this primitive species' penalty from +2 to "
+                       "+1 step");
+}
+
+void RenderSpecialization(QLabel* label, QComboBox* combo, const ChoiceView& view) {
+    RenderChoice(combo, view);
+    label->setText(ToQt(view.caption));
+    label->setVisible(view.visible);
 }

@@ -1,5 +1,7 @@
 #pragma once
-// The Main page: the hero's identity, species, profession, motivation, morality and traits.
+// The Main page: the hero's identity, species (with the Cyberskill and, for a primitive
+// species, the penalty choice), profession (with its specialization, where it offers one),
+// motivation, morality and traits.
 
 #include "app/ui/ViewWidgets.h"
 
@@ -8,7 +10,18 @@
 class HeroBuilder;
 class QCheckBox;
 class QComboBox;
+class QLabel;
 class QLineEdit;
+
+// The width, in characters, of the page's drop-down lists.
+inline constexpr int kChoiceWidth = 24;
+
+// What the Cyberskill and primitive penalty boxes mean, in one line each (the Notes page shows
+// the same boxes).
+QString CyberSkillTip();
+QString PrimitiveTip();
+// The specialization choice with its label, hidden when the profession offers none.
+void RenderSpecialization(QLabel* label, QComboBox* combo, const ChoiceView& view);
 
 class MainPage : public QWidget, public ViewPage {
     Q_OBJECT
@@ -28,6 +41,9 @@ public:
     QComboBox* CmbTrait1 = nullptr;
     QComboBox* CmbTrait2 = nullptr;
     QCheckBox* CbCyberSkill = nullptr;
+    QCheckBox* CbPrimitive = nullptr;
+    QLabel* LblSpecial = nullptr;
+    QComboBox* CmbSpecial = nullptr;
 
 private:
     HeroBuilder& builder_;

@@ -2,6 +2,7 @@
 
 #include "app/HeroBuilder.h"
 #include "app/ui/ViewWidgets.h"
+#include "hero/ui/MainPage.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -23,9 +24,8 @@ NotesPage::NotesPage(HeroBuilder& builder, QWidget* parent) : QWidget(parent), b
     auto* special = new QHBoxLayout;
     LblSpecial = new QLabel(this);
     LblSpecial->setObjectName("LblSpecial");
-    CmbSpecial = new QComboBox(this);
-    CmbSpecial->setObjectName("CmbSpecial");
-    CmbSpecial->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    CmbSpecial = NewChoice(this, "CmbSpecial", kChoiceWidth);
+    LblSpecial->setBuddy(CmbSpecial);
     connect(CmbSpecial, &QComboBox::activated, this,
             [this](int index) { builder_.ChooseSpecialization(index); });
     special->addWidget(LblSpecial);
@@ -35,6 +35,7 @@ NotesPage::NotesPage(HeroBuilder& builder, QWidget* parent) : QWidget(parent), b
 
     CbPrimitive = new QCheckBox(this);
     CbPrimitive->setObjectName("CbPrimitive");
+    CbPrimitive->setToolTip(PrimitiveTip());
     connect(CbPrimitive, &QCheckBox::clicked, this,
             [this](bool checked) { builder_.SetPrimitive(checked); });
     layout->addWidget(CbPrimitive);
@@ -57,12 +58,8 @@ NotesPage::NotesPage(HeroBuilder& builder, QWidget* parent) : QWidget(parent), b
 void NotesPage::Render(const ViewData& views, const std::set<std::string>& changed) {
     if (Touched(changed, kFixedNotesTable))
         RenderText(MemFixedNotes, TableText(views.Table(kFixedNotesTable), "").toStdString());
-    if (Touched(changed, kSpecializationChoice)) {
-        const ChoiceView& choice = views.Choice(kSpecializationChoice);
-        RenderChoice(CmbSpecial, choice);
-        LblSpecial->setText(ToQt(choice.caption));
-        LblSpecial->setVisible(choice.visible);
-    }
+    if (Touched(changed, kSpecializationChoice))
+        RenderSpecialization(LblSpecial, CmbSpecial, views.Choice(kSpecializationChoice));
     if (Touched(changed, kPrimitiveCheck)) RenderCheck(CbPrimitive, views.Check(kPrimitiveCheck));
     if (Touched(changed, kFileNameLabel))
         LblFileName->setText(ToQt(views.Label(kFileNameLabel).text));

@@ -33,7 +33,8 @@ SkillsPage::SkillsPage(HeroBuilder& builder, QWidget* parent) : QWidget(parent),
     TvSkills = new QTreeWidget(this);
     TvSkills->setObjectName("TvSkills");
     TvSkills->setHeaderHidden(true);
-    TvSkills->setToolTip(tr("Double-click a skill to buy it"));
+    TvSkills->setToolTip(tr("Double-click a skill, or press Enter on it, to buy it"));
+    TvSkills->installEventFilter(this);
     connect(TvSkills, &QTreeWidget::itemDoubleClicked, this, [this] { Buy(); });
     row->addWidget(TvSkills, 2);
 
@@ -50,7 +51,7 @@ SkillsPage::SkillsPage(HeroBuilder& builder, QWidget* parent) : QWidget(parent),
     CmdSkillAdd = button("<", "CmdSkillAdd", tr("Buy the skill selected in the tree"));
     CmdSkillUp = button("+", "CmdSkillUp", tr("Raise the selected skill one rank"));
     CmdSkillDn = button("-", "CmdSkillDn", tr("Lower the selected skill one rank"));
-    CmdSkillRem = button(">", "CmdSkillRem", tr("Remove the selected skill"));
+    CmdSkillRem = button(">", "CmdSkillRem", tr("Remove the selected skill (Delete)"));
     buttons->addStretch(1);
     connect(CmdSkillAdd, &QPushButton::clicked, this, [this] { Buy(); });
     connect(CmdSkillUp, &QPushButton::clicked, this, [this] { Raise(); });
@@ -113,19 +114,33 @@ void SkillsPage::Lower() {
 
 void SkillsPage::Remove() {
     const int row = SelectedRow();
-    if (row == 0) return;
+    // Core's RemoveSkill passes over a missing row without a word, unlike raising and
+    // lowering; until it says this itself, the page does.
+    if (row == 0) {
+        builder_.Document().prompter.plain("Please select a skill to remove");
+        return;
+    }
     builder_.Skills().RemoveSkill(row);
 }
 
 bool SkillsPage::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == GridSkills && event->type() == QEvent::KeyPress) {
-        const QString text = static_cast<QKeyEvent*>(event)->text();
-        if (text == "+") {
+    if (event->type() != QEvent::KeyPress) return QWidget::eventFilter(watched, event);
+    const auto* key = static_cast<QKeyEvent*>(event);
+    if (watched == TvSkills && (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)) {
+        Buy();
+        return true;
+    }
+    if (watched == GridSkills) {
+        if (key->text() == "+") {
             Raise();
             return true;
         }
-        if (text == "-") {
+        if (key->text() == "-") {
             Lower();
+            return true;
+        }
+        if (key->key() == Qt::Key_Delete) {
+            Remove();
             return true;
         }
     }

@@ -1,6 +1,7 @@
 #pragma once
 // The Skills page: the tree of skills on offer beside the hero's skill table, the buttons
-// "<" (buy), "+" and "-" (rank) and ">" (remove), and the two budget labels.
+// "<" (buy), "+" and "-" (rank) and ">" (remove), and the two budget labels. From the
+// keyboard: Enter in the tree buys, "+", "-" and Delete in the table raise, lower and remove.
 
 #include "app/ui/ViewWidgets.h"
 
