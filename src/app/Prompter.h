@@ -32,5 +32,6 @@ public:
     askText(const std::string& caption, const std::string& prompt, const std::string& initial) = 0;
     virtual std::optional<std::filesystem::path> openFile(const FileDialogRequest& request) = 0;
     virtual std::optional<std::filesystem::path> saveFile(const FileDialogRequest& request) = 0;
-    virtual void openInViewer(const std::filesystem::path& file) = 0;
+    // False when no viewer could open the file.
+    virtual bool openInViewer(const std::filesystem::path& file) = 0;
 };

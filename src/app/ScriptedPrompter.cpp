@@ -38,6 +38,7 @@ std::optional<std::string> ScriptedPrompter::askText(const std::string& caption,
 
 std::optional<std::filesystem::path> ScriptedPrompter::openFile(const FileDialogRequest& request) {
     messages.push_back({Kind::OpenFile, request.title});
+    lastDialog = request;
     if (fileAnswers.empty()) return std::nullopt;
     auto answer = fileAnswers.front();
     fileAnswers.pop_front();
@@ -46,14 +47,16 @@ std::optional<std::filesystem::path> ScriptedPrompter::openFile(const FileDialog
 
 std::optional<std::filesystem::path> ScriptedPrompter::saveFile(const FileDialogRequest& request) {
     messages.push_back({Kind::SaveFile, request.title});
+    lastDialog = request;
     if (fileAnswers.empty()) return std::nullopt;
     auto answer = fileAnswers.front();
     fileAnswers.pop_front();
     return answer;
 }
 
-void ScriptedPrompter::openInViewer(const std::filesystem::path& file) {
+bool ScriptedPrompter::openInViewer(const std::filesystem::path& file) {
     messages.push_back({Kind::OpenInViewer, file.string()});
+    return viewerOpens;
 }
 
 std::vector<std::string> ScriptedPrompter::Texts(Kind kind) const {

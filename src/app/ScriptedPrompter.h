@@ -22,6 +22,8 @@ public:
     std::deque<Answer> askAnswers;
     std::deque<std::optional<std::string>> textAnswers;
     std::deque<std::optional<std::filesystem::path>> fileAnswers;
+    bool viewerOpens = true;      // whether a viewer opens the files handed to it
+    FileDialogRequest lastDialog; // the last file dialog asked for
 
     std::vector<Message> messages;
 
@@ -34,7 +36,7 @@ public:
                                        const std::string& initial) override;
     std::optional<std::filesystem::path> openFile(const FileDialogRequest& request) override;
     std::optional<std::filesystem::path> saveFile(const FileDialogRequest& request) override;
-    void openInViewer(const std::filesystem::path& file) override;
+    bool openInViewer(const std::filesystem::path& file) override;
 
     // The texts of the recorded messages of one kind, in order.
     std::vector<std::string> Texts(Kind kind) const;

@@ -74,7 +74,9 @@ bool HeroFiles::OfferToSave() {
 void HeroFiles::OpenCharacter() {
     if (!OfferToSave()) return;
     HeroDocument& document = builder_.Document();
-    const auto path = document.prompter.openFile(Dialog("Open Character", document.Hero.FileName));
+    FileDialogRequest request = Dialog("Open Character", document.Hero.FileName);
+    StartInLastFolder(request);
+    const auto path = document.prompter.openFile(request);
     if (!path) return;
     if (OpenPath(*path)) Remember(path->string());
 }
@@ -106,7 +108,9 @@ bool HeroFiles::SaveAs() {
 
 bool HeroFiles::SaveWithDialog() {
     HeroDocument& document = builder_.Document();
-    const auto path = document.prompter.saveFile(Dialog("Save as XML", document.Hero.FileName));
+    FileDialogRequest request = Dialog("Save as XML", document.Hero.FileName);
+    StartInLastFolder(request);
+    const auto path = document.prompter.saveFile(request);
     if (!path) return false;
     if (!SaveHeroFile(*path)) return false;
     HeroDocument::Operation operation(document);
@@ -115,6 +119,12 @@ bool HeroFiles::SaveWithDialog() {
     document.SetChanged(false);
     Remember(document.Hero.FileName);
     return true;
+}
+
+void HeroFiles::StartInLastFolder(FileDialogRequest& request) {
+    // A hero without a file: the folder of the last hero opened or saved.
+    if (request.directory.empty() && !RecentEntries().empty())
+        request.directory = fs::path(RecentEntries().front()).parent_path();
 }
 
 const std::vector<std::string>& HeroFiles::RecentEntries() {

@@ -3,6 +3,7 @@
 // command line, the import error log with its window, and the recent files. The shell and the
 // command-line program own this, above the builder.
 
+#include "app/Prompter.h"
 #include "app/ViewData.h"
 #include "files/ImportMessages.h"
 #include "files/RecentFiles.h"
@@ -80,6 +81,7 @@ public:
 
 private:
     bool SaveWithDialog();
+    void StartInLastFolder(FileDialogRequest& request);
     void Remember(const std::string& path);
 
     HeroOperations& builder_;

@@ -90,10 +90,13 @@ void SkillBudget::RemoveAdjustment(int row) {
         document_.prompter.error("Nothing to remove");
         return;
     }
+    // With one adjustment, that one goes whatever the row; with more, a row that names none
+    // changes nothing.
+    if (adjustments.size() > 1 && (row < 1 || row > static_cast<int>(adjustments.size()))) return;
     HeroDocument::Operation operation(document_);
     if (adjustments.size() == 1)
         adjustments.clear();
-    else if (row >= 1 && row <= static_cast<int>(adjustments.size()))
+    else
         adjustments.erase(adjustments.begin() + (row - 1));
     document_.Touch(Aspect::Budget);
     document_.SetChanged(true);

@@ -309,7 +309,10 @@ void SkillPurchases::RemoveSkill(int row) {
     THero& hero = document_.Hero;
     const TableView& table = document_.Views.Table(kSkillTable);
     const std::string key = RowKey(table, row);
-    if (key.empty()) return;
+    if (key.empty()) {
+        document_.prompter.plain("Please select a skill to remove");
+        return;
+    }
     HeroDocument::Operation operation(document_);
     const SkillKey parts = SplitKeyAfterBlank(key);
     const TableRow& cells = table[static_cast<std::size_t>(row)];

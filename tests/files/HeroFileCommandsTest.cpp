@@ -152,3 +152,20 @@ TEST_F(HeroFileCommands, RecentFilesKeepTheLastEightMostRecentFirst) {
 
 } // namespace
 } // namespace files_test
+
+namespace files_test {
+namespace {
+
+TEST_F(HeroFileCommands, DialogsOfAHeroWithoutAFileStartInTheLastFolderUsed) {
+    std::filesystem::create_directories(Path("party"));
+    prompter.fileAnswers = {Path("party") / "ria.xml"};
+    ASSERT_TRUE(Files().SaveAs());
+    ClickNew();
+    Files().OpenCharacter();
+    EXPECT_EQ(prompter.lastDialog.directory, Path("party"));
+    Files().SaveAs();
+    EXPECT_EQ(prompter.lastDialog.directory, Path("party"));
+}
+
+} // namespace
+} // namespace files_test

@@ -77,3 +77,23 @@ TEST_F(Recompute, TypingANameRecomputesNoSkillTable) {
 
 } // namespace
 } // namespace skills_test
+
+namespace skills_test {
+namespace {
+
+TEST_F(Recompute, RemovingAnAdjustmentRowThatIsNotThereChangesNothing) {
+    builder->Budget().AddAdjustment(-5, "Mentor");
+    builder->Budget().AddAdjustment(4, "Lost notes");
+    builder->Document().SetChanged(false);
+    observer.reports = 0;
+    builder->Budget().RemoveAdjustment(0);
+    builder->Budget().RemoveAdjustment(3);
+    EXPECT_EQ(builder->Hero().SkillPointAdjustments.size(), 2u);
+    EXPECT_FALSE(builder->Changed());
+    EXPECT_EQ(observer.reports, 0);
+    Skills().RemoveSkill(0); // ">" with no row selected says so
+    EXPECT_EQ(prompter.Texts(Kind::Plain), Strings{"Please select a skill to remove"});
+}
+
+} // namespace
+} // namespace skills_test

@@ -82,6 +82,6 @@ std::optional<std::filesystem::path> QtPrompter::saveFile(const FileDialogReques
     return std::filesystem::path(dialog.selectedFiles().first().toStdString());
 }
 
-void QtPrompter::openInViewer(const std::filesystem::path& file) {
-    QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(file.string())));
+bool QtPrompter::openInViewer(const std::filesystem::path& file) {
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(file.string())));
 }

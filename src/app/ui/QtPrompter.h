@@ -19,7 +19,7 @@ public:
                                        const std::string& initial) override;
     std::optional<std::filesystem::path> openFile(const FileDialogRequest& request) override;
     std::optional<std::filesystem::path> saveFile(const FileDialogRequest& request) override;
-    void openInViewer(const std::filesystem::path& file) override;
+    bool openInViewer(const std::filesystem::path& file) override;
 
 private:
     QWidget* parent_ = nullptr;

@@ -55,5 +55,6 @@ void TFrmAbout::VersionLabelClick() {
         prompter_.info("The change log cannot be shown: " + changeLog.string() + " was not found");
         return;
     }
-    prompter_.openInViewer(changeLog);
+    if (!prompter_.openInViewer(changeLog))
+        prompter_.info("No viewer could open " + changeLog.string());
 }

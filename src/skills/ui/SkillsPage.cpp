@@ -116,10 +116,6 @@ void SkillsPage::Remove() {
     const int row = SelectedRow();
     // Core's RemoveSkill passes over a missing row without a word, unlike raising and
     // lowering; until it says this itself, the page does.
-    if (row == 0) {
-        builder_.Document().prompter.plain("Please select a skill to remove");
-        return;
-    }
     builder_.Skills().RemoveSkill(row);
 }
 
