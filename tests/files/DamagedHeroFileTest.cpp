@@ -172,3 +172,89 @@ TEST_F(SourceToggle, AProfessionNoLongerFoundTakesItsMinimumsAlong) {
 
 } // namespace
 } // namespace files_test
+
+namespace files_test {
+namespace {
+
+// Hero files damaged the ways stored and hand-edited files are: what stands before the damage
+// is read, whatever the damage.
+class ValueDamage : public HeroFileTest {
+protected:
+    std::string Saved() {
+        ChooseSpecies("Skywing");
+        builder->SetPrimitive(true);
+        EXPECT_TRUE(builder->Skills().AddSkill("Blades", "", 2));
+        EXPECT_TRUE(builder->Skills().AddSkill("Language", "Old Vey", 1));
+        builder->Skills().CashOutFreeSkill("Vigilance");
+        builder->Identity().SetText(IdentityField::HeroName, "Ria");
+        builder->Identity().SetText(IdentityField::FreeNotes, "Rock & roll, 3 < 4 > 2\n  indented");
+        builder->Budget().AddAdjustment(-2, "Mentor");
+        return SaveTo("whole.xml");
+    }
+    void Read(const std::string& text) {
+        ClickNew();
+        app.Write("in.xml", text);
+        Files().OpenPath(Path("in.xml"));
+    }
+    bool HasSkillRow(const std::string& cell) {
+        const TableView& table = builder->Views().TableNamed("Skills");
+        return std::any_of(table.begin(), table.end(),
+                           [&](const TableRow& row) { return row.at(0) == cell; });
+    }
+    static void Replace(std::string& text, const std::string& from, const std::string& to) {
+        const auto at = text.find(from);
+        ASSERT_NE(at, std::string::npos) << from;
+        text.replace(at, from.size(), to);
+    }
+};
+
+TEST_F(ValueDamage, TruncationAtEveryTenthKeepsEverythingBeforeTheCut) {
+    const std::string whole = Saved();
+    for (int tenth = 1; tenth < 10; ++tenth) {
+        const std::size_t cut = whole.size() * static_cast<std::size_t>(tenth) / 10;
+        Read(whole.substr(0, cut));
+        SCOPED_TRACE(tenth);
+        auto before = [&](const std::string& line) {
+            const auto at = whole.find(line);
+            return at != std::string::npos && at + line.size() <= cut;
+        };
+        if (before("<Hero HeroName=\"Ria\"")) {
+            EXPECT_EQ(Hero().HeroName, "Ria");
+        }
+        if (before("<Skill Level=\"2\" Name=\"Blades\"")) {
+            EXPECT_TRUE(HasSkillRow("  Blades"));
+        }
+        if (before("Detail=\"Old Vey\"")) {
+            EXPECT_TRUE(HasSkillRow("  Language: Old Vey"));
+        }
+        if (before("<Note>Rock &amp; roll, 3 &lt; 4 &gt; 2</Note>")) {
+            EXPECT_EQ(Hero().FreeNotes.substr(0, 22), "Rock & roll, 3 < 4 > 2");
+        }
+        if (before("<SkillPointAdj Amt=\"-2\" Desc=\"Mentor\" />")) {
+            EXPECT_EQ(Hero().SkillPointAdjustments.size(), 1u);
+        }
+        EXPECT_FALSE(Files().ImportErrors().empty()); // the cut is always reported
+    }
+}
+
+TEST_F(ValueDamage, StoredFormsWithRawMarkupAndUnclosedTagsReadWhole) {
+    std::string text = Saved();
+    // The older writer: values unescaped, three start tags never closed.
+    Replace(text, "Rock &amp; roll, 3 &lt; 4 &gt; 2", "Rock & roll, 3 < 4 > 2");
+    Replace(text, "HeroName=\"Ria\"", "HeroName=\"Big 7\" Jo\"");
+    Replace(text, "Detail=\"Old Vey\"", "Detail=\"Gauge 12\" dialect\"");
+    Replace(text, "<CashedOutSkill Name=\"Vigilance\"/>", "<CashedOutSkill Name=\"Vigilance\">");
+    Replace(text, "<Primitive ReducePenalty=\"True\"/>", "<Primitive ReducePenalty=\"True\">");
+    Read(text);
+    EXPECT_EQ(Hero().HeroName, "Big 7\" Jo");
+    EXPECT_TRUE(HasSkillRow("  Language: Gauge 12\" dialect"));
+    EXPECT_TRUE(HasSkillRow("  Blades"));
+    EXPECT_EQ(Hero().CashedOutSkills, Strings{"Vigilance"});
+    EXPECT_TRUE(Hero().Primitive);
+    EXPECT_EQ(Hero().FreeNotes, "Rock & roll, 3 < 4 > 2\n  indented");
+    ASSERT_EQ(Hero().SkillPointAdjustments.size(), 1u);
+    EXPECT_EQ(Hero().SkillPointAdjustments[0].Description, "Mentor");
+}
+
+} // namespace
+} // namespace files_test
