@@ -163,7 +163,8 @@ void HeroFiles::OpenStartupHero(const std::string& argument) {
         HeroDocument::Operation operation(document);
         builder_.ClearHero();
         loaded = LoadHeroFile(argument) == HeroLoad::Loaded;
-        document.Hero.FileName = argument;
+        // A file that did not open is not the hero's: the title stays "Tavorn".
+        if (loaded) document.Hero.FileName = argument;
         document.Touch(Aspect::Identity);
         document.Views.SetLabel(kPageLabel, "Main");
         document.SetChanged(false);

@@ -258,3 +258,17 @@ TEST_F(ValueDamage, StoredFormsWithRawMarkupAndUnclosedTagsReadWhole) {
 
 } // namespace
 } // namespace files_test
+
+namespace files_test {
+namespace {
+
+TEST_F(DamagedHeroFile, AMissingCommandLineHeroTiesNoFileToTheHero) {
+    Files().OpenStartupHero(Path("nowhere.xml").string());
+    EXPECT_EQ(Hero().FileName, "");
+    EXPECT_EQ(prompter.Texts(Kind::Error),
+              Strings{Path("nowhere.xml").string() + " does not exist.\rOpen FAILED!"});
+    EXPECT_FALSE(builder->Changed());
+}
+
+} // namespace
+} // namespace files_test

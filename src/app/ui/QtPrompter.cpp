@@ -24,7 +24,19 @@ void QtPrompter::error(const std::string& text) {
 }
 
 void QtPrompter::info(const std::string& text) {
+    if (holding_) {
+        held_.push_back(text);
+        return;
+    }
     QMessageBox::information(parent_, Title(), MessageText(text));
+}
+
+void QtPrompter::ShowHeldInfo() {
+    holding_ = false;
+    std::vector<std::string> held;
+    held.swap(held_);
+    for (const std::string& text : held)
+        info(text);
 }
 
 void QtPrompter::plain(const std::string& text) {

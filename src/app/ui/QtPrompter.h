@@ -3,12 +3,18 @@
 
 #include "app/Prompter.h"
 
+#include <vector>
+
 class QWidget;
 
 class QtPrompter : public Prompter {
 public:
     // Dialogs are shown over `parent` (may be null until the main window exists).
     void SetParent(QWidget* parent) { parent_ = parent; }
+    // While the main window is not shown yet, information boxes wait; ShowHeldInfo() shows
+    // them once it is, so the person sees the window behind them.
+    void HoldInfo() { holding_ = true; }
+    void ShowHeldInfo();
 
     void error(const std::string& text) override;
     void info(const std::string& text) override;
@@ -23,4 +29,6 @@ public:
 
 private:
     QWidget* parent_ = nullptr;
+    bool holding_ = false;
+    std::vector<std::string> held_;
 };

@@ -9,12 +9,14 @@
 #include "app/ui/TFrmMain.h"
 
 #include <QApplication>
+#include <QTimer>
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QString::fromUtf8(kProgramName));
 
     QtPrompter prompter;
+    prompter.HoldInfo(); // notices of the start-up wait for the window
     const AppPaths paths(ResolveAppDir());
     HeroBuilder builder(prompter, paths);
     AppWindows windows(builder, prompter, paths);
@@ -25,5 +27,7 @@ int main(int argc, char* argv[]) {
     windows.main->ShowPage(0);
     windows.main->UpdateTitle();
     windows.main->show();
+    // Once the window is painted, the notices of the start-up.
+    QTimer::singleShot(0, &app, [&prompter] { prompter.ShowHeldInfo(); });
     return app.exec();
 }
