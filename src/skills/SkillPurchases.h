@@ -42,7 +42,8 @@ public:
     // detail. True when a skill was bought.
     bool AddSkill(const std::string& name, const std::string& detail, int rank);
     // Buys the offered entry at a tree node (double click or "<"); a Multi skill asks for
-    // the instance's detail. Returns the table row of the skill bought (0 when none).
+    // the instance's detail (trimmed; a detail bought already adds no second instance).
+    // Returns the table row of the skill or instance bought (0 when none).
     int BuySkill(int node);
     // Removes the skill of a table row (">"), or offers to cash it out when it is free; rows
     // are numbered from 1 below the header.
