@@ -17,6 +17,13 @@ constexpr int ClampToInt(long long value) {
     return static_cast<int>(value);
 }
 
+// A wide intermediate result brought into [lowest, highest].
+constexpr int ClampToRange(long long value, int lowest, int highest) {
+    if (value < lowest) return lowest;
+    if (value > highest) return highest;
+    return static_cast<int>(value);
+}
+
 // a + b, stopping at the edges of int.
 constexpr int AddClamped(int a, int b) {
     return ClampToInt(static_cast<long long>(a) + b);

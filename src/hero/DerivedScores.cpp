@@ -75,7 +75,8 @@ int UntrainedScore(int score) {
 }
 
 std::string ResistanceText(int score, bool bonus) {
-    return SignedText(AttMod(score) + (bonus ? 1 : 0));
+    // A score below 1 has no row of the modifier table: it takes the lowest row's modifier.
+    return SignedText(AttMod(std::max(score, 1)) + (bonus ? 1 : 0));
 }
 
 int AttributePointCost(const AttributeValues& scores, const BonusTotals& bonus) {

@@ -58,7 +58,8 @@ int AttributeBase(int score, int bonus);
 int UntrainedScore(int score);
 
 // The resistance modifier text: the attribute modifier of the score, one more when the
-// hero has the resistance bonus on this attribute; signed, "+0" for zero.
+// hero has the resistance bonus on this attribute; signed, "+0" for zero. A score below 1
+// counts as 1 (the lowest row, -2).
 std::string ResistanceText(int score, bool bonus);
 
 // Sum of the six bases (score minus bonus per attribute).

@@ -34,6 +34,8 @@ inline constexpr IntRange kModifierRange{-99, 99};
 // Skill point amounts: skill prices, the species' skill points, custom perk and flaw costs,
 // the rule set's bonus skill points.
 inline constexpr IntRange kSkillPointRange{-1000, 1000};
+// An adjustment of the skill points used, typed on the Campaign page.
+inline constexpr IntRange kAdjustmentRange{-1000, 1000};
 // Point budgets of a rule set (attribute points, FX points) and its skill point multiplier.
 inline constexpr IntRange kBudgetRange{0, 1000};
 inline constexpr IntRange kSkillPointMultiplierRange{0, 100};

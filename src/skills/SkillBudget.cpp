@@ -1,6 +1,8 @@
 #include "skills/SkillBudget.h"
 
 #include "hero/AttributeScores.h"
+#include "hero/CheckedArithmetic.h"
+#include "hero/NumberRanges.h"
 #include "hero/ProfessionChoice.h"
 #include "hero/Professions.h"
 #include "rules/RulesConfiguration.h"
@@ -14,13 +16,19 @@ constexpr int kCyberSkillCost = 10;
 constexpr int kCashOutValue = 3;
 constexpr int kBroadSkillBase = 12;
 constexpr int kTechOpPosition = 5;
+// The budget's four numbers stay within this bound, so that the remainders shown and saved
+// (their differences) always fit.
+constexpr int kPointsLimit = 1'000'000'000;
+constexpr const char* kPointsNotNumeric = "Points must be numeric.";
 } // namespace
 
 void SkillBudget::CalculateSkillPoints() {
     THero& hero = document_.Hero;
     const TRuleset& rules = rules_.RuleSet();
-    int used = 0;
-    int broadUsed = 0;
+    // Every sum is taken in 64 bits: the costs and adjustments come from the tables and from
+    // hero files, and no count of them can wrap around.
+    long long used = 0;
+    long long broadUsed = 0;
     for (const TableName name : kSpendingTables) {
         const TableView& table = document_.Views.Table(name);
         if (table.size() < 2 || table[1].empty() || table[1][0].empty()) continue;
@@ -39,26 +47,34 @@ void SkillBudget::CalculateSkillPoints() {
     if (hero.Primitive && species.Primitive) used += kPrimitiveReductionCost;
     if (hero.CyberSkill && !species.CyberSkill) used += kCyberSkillCost;
 
-    const int intelligence = hero.Score[attINT];
-    int available = (intelligence + rules.SkillPtIntMod) * rules.SkillPtMult + species.SkillPoints +
-                    rules.BonusSkillPts;
+    const long long intelligence = hero.Score[attINT];
+    long long available = (intelligence + rules.SkillPtIntMod) * rules.SkillPtMult +
+                          species.SkillPoints + rules.BonusSkillPts;
     available += hero.AchievementTotals.PointsEarned;
-    if (hero.ProfessionIndex == kTechOpPosition) available += hero.AchievementTotals.Level - 1;
+    if (hero.ProfessionIndex == kTechOpPosition)
+        available += static_cast<long long>(hero.AchievementTotals.Level) - 1;
     for (const TSkillPointAdjustment& adjustment : hero.SkillPointAdjustments)
         used += adjustment.Points;
-    available += kCashOutValue * static_cast<int>(hero.CashedOutSkills.size());
+    available += kCashOutValue * static_cast<long long>(hero.CashedOutSkills.size());
 
     const auto intResistance =
         ParseInteger(document_.Views.Label(AttributeLabel(attINT, AttributeColumn::Res)).text);
-    const int broadAvailable = intResistance.value_or(0) + kBroadSkillBase;
+    const long long broadAvailable =
+        static_cast<long long>(intResistance.value_or(0)) + kBroadSkillBase;
 
-    hero.SkillPointBudget = {available, used, broadAvailable, broadUsed};
-    document_.Views.SetLabel(kSkillPointsLabel, std::to_string(available - used) + "  [" +
-                                                    std::to_string(used) + " used of " +
-                                                    std::to_string(available) + "]");
-    document_.Views.SetLabel(kBroadSkillsLabel, std::to_string(broadAvailable - broadUsed) + " [" +
-                                                    std::to_string(broadUsed) + " used of " +
-                                                    std::to_string(broadAvailable) + "]");
+    const auto bounded = [](long long value) {
+        return ClampToRange(value, -kPointsLimit, kPointsLimit);
+    };
+    TSkillPointBudget& budget = hero.SkillPointBudget;
+    budget = {bounded(available), bounded(used), bounded(broadAvailable), bounded(broadUsed)};
+    document_.Views.SetLabel(kSkillPointsLabel,
+                             std::to_string(budget.StartingPoints - budget.PointsUsed) + "  [" +
+                                 std::to_string(budget.PointsUsed) + " used of " +
+                                 std::to_string(budget.StartingPoints) + "]");
+    document_.Views.SetLabel(kBroadSkillsLabel,
+                             std::to_string(budget.MaxBroadSkills - budget.BroadSkillsUsed) + " [" +
+                                 std::to_string(budget.BroadSkillsUsed) + " used of " +
+                                 std::to_string(budget.MaxBroadSkills) + "]");
 }
 
 void SkillBudget::AddAdjustment(int points, const std::string& description) {
@@ -69,9 +85,15 @@ void SkillBudget::AddAdjustment(int points, const std::string& description) {
 
 SkillBudget::AdjustResult SkillBudget::EnterAdjustment(const std::string& pointsText,
                                                        const std::string& description) {
-    const auto points = ParseInteger(pointsText);
+    const auto points = ParseInteger64(pointsText);
     if (!points) {
-        document_.prompter.error("Points must be numeric.");
+        document_.prompter.error(kPointsNotNumeric);
+        return {false, Focus::Points};
+    }
+    if (!kAdjustmentRange.Contains(*points)) {
+        document_.prompter.error("Points must be a whole number from " +
+                                 std::to_string(kAdjustmentRange.lowest) + " to " +
+                                 std::to_string(kAdjustmentRange.highest) + ".");
         return {false, Focus::Points};
     }
     if (description.empty()) {
@@ -79,7 +101,7 @@ SkillBudget::AdjustResult SkillBudget::EnterAdjustment(const std::string& points
         return {false, Focus::Description};
     }
     HeroDocument::Operation operation(document_);
-    AddAdjustment(*points, description);
+    AddAdjustment(static_cast<int>(*points), description);
     document_.SetChanged(true);
     return {true, Focus::Points};
 }

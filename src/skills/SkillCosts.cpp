@@ -35,16 +35,12 @@ std::string ScoreText(int ordinary) {
     return std::to_string(ordinary) + "/" + std::to_string(good) + "/" + std::to_string(amazing);
 }
 
-SkillKey SplitKeyTrimmed(const std::string& key) {
-    const std::size_t colon = key.find(':');
-    if (colon == std::string::npos) return {key, ""};
-    return {key.substr(0, colon), Trim(key.substr(colon + 1))};
+int RankWithinLimits(int rank) {
+    return std::clamp(rank, 1, kHighestRank);
 }
 
-SkillKey SplitKeyAfterBlank(const std::string& key) {
+SkillKey SplitKey(const std::string& key) {
     const std::size_t colon = key.find(':');
-    if (colon == std::string::npos) return {key, ""};
-    std::size_t start = colon + 1;
-    if (start < key.size() && key[start] == ' ') ++start;
-    return {key.substr(0, colon), key.substr(start)};
+    if (colon == std::string::npos) return {Trim(key), ""};
+    return {Trim(key.substr(0, colon)), Trim(key.substr(colon + 1))};
 }

@@ -24,14 +24,19 @@ int PriceFor(const TSkillItem& catalogueEntry, const std::string& professionCode
 inline constexpr long long kRankCostLimit = 1'000'000;
 int RankCost(int price, int rank, bool broadSkill, bool rule2C);
 
+// The highest rank a specialty or an instance reaches, however it is raised or read.
+inline constexpr int kHighestRank = 99;
+// A rank asked for (a file's level, a rank kept across a reload) brought into 1..kHighestRank.
+int RankWithinLimits(int rank);
+
 // An Ordinary score with its Good and Amazing halves: "13/6/3".
 std::string ScoreText(int ordinary);
 
-// A table row key split into the skill name and the detail of an instance. Raising trims the
-// detail; lowering and removing take the text after the colon and one blank.
+// A table row key ("Climb", "Language: Old Tongue") split into the skill name and the detail
+// of an instance, both without blanks at their ends. Details are kept trimmed, so the key of a
+// row finds its instance whichever operation reads it.
 struct SkillKey {
     std::string name;
     std::string detail;
 };
-SkillKey SplitKeyTrimmed(const std::string& key);
-SkillKey SplitKeyAfterBlank(const std::string& key);
+SkillKey SplitKey(const std::string& key);

@@ -8,6 +8,8 @@
 #include "xml/ValueParsing.h"
 
 #include <algorithm>
+#include <map>
+#include <unordered_map>
 
 namespace {
 constexpr const char* kCashOutQuestion = "Cashing out a free skill cannot be undone.\rProceed?";
@@ -19,6 +21,8 @@ std::string RowKey(const TableView& table, int row) {
     const TableRow& cells = table[static_cast<std::size_t>(row)];
     return cells.empty() ? std::string() : Trim(cells[0]);
 }
+
+using Strings = std::vector<std::string>;
 
 bool ValidAttribute(const TSkillItem& skill) {
     return skill.Attrib >= 0 && skill.Attrib <= kAttributeCount;
@@ -47,7 +51,7 @@ void SkillPurchases::LoadSkills() {
     document_.ReportReadErrors(read);
     if (catalogue_.empty() && read.ok()) document_.ReportEmptyCatalogue(file, "skills");
     OfferSkills();
-    if (document_.Hero.SpeciesIndex >= 0) GrantFreeSkills();
+    GrantFreeSkills();
 }
 
 void SkillPurchases::OfferSkills() {
@@ -57,6 +61,7 @@ void SkillPurchases::OfferSkills() {
     const std::vector<TSkillItem> keptInstances = std::move(hero.SkillInstances);
     hero.Skills.clear();
     hero.SkillInstances.clear();
+    ForgetInstanceIndex();
 
     const TProfData* profession = professions_.Chosen();
     const std::string code = profession ? profession->SkillDiscount : std::string();
@@ -100,45 +105,142 @@ void SkillPurchases::RestorePurchases(const std::vector<TSkillItem>& keptSkills,
         for (TSkillItem& offered : hero.Skills) {
             if (offered.Name != kept.Name) continue;
             offered.Selected = true;
-            multi = multi || offered.Multi;
+            if (offered.Multi)
+                multi = true;
+            else if (!IsBroadSkill(offered))
+                offered.Rank = RankWithinLimits(kept.Rank);
         }
-        for (int raise = 1; raise < kept.Rank; ++raise)
-            RaiseSkillRank(kept.Name);
-        if (multi)
-            for (const TSkillItem& instance : keptInstances)
-                if (instance.Name == kept.Name) hero.SkillInstances.push_back(instance);
+        if (!multi) continue;
+        for (const TSkillItem& instance : keptInstances) {
+            if (!instance.Selected || instance.Name != kept.Name) continue;
+            if (FindInstance(instance.Name, instance.Detail)) continue; // kept once
+            AddInstance(instance).Rank = RankWithinLimits(instance.Rank);
+        }
     }
+    PriceSkills();
     document_.Touch(Aspect::Skills);
+}
+
+bool SkillPurchases::IsFreeSkill(const std::string& name) const {
+    const THero& hero = document_.Hero;
+    if (name.empty()) return false;
+    const TSpeciesData& species = hero.CurrentSpecies;
+    const auto first = species.FreeSkills.begin();
+    const auto last =
+        first + std::clamp(species.FreeSkillCount, 0, static_cast<int>(species.FreeSkills.size()));
+    return std::find(first, last, name) != last &&
+           std::find(hero.CashedOutSkills.begin(), hero.CashedOutSkills.end(), name) ==
+               hero.CashedOutSkills.end();
 }
 
 void SkillPurchases::GrantFreeSkills() {
     HeroDocument::Operation operation(document_);
     const std::vector<std::string> before = UnmatchedRows();
     THero& hero = document_.Hero;
+
+    // A cash-out stands for a free skill of this species, once; others are worth nothing.
+    std::vector<std::string> cashedOut = std::move(hero.CashedOutSkills);
+    hero.CashedOutSkills.clear();
+    for (const std::string& name : cashedOut)
+        if (IsFreeSkill(name)) hero.CashedOutSkills.push_back(name);
+
     for (TSkillItem& offered : hero.Skills) {
-        if (offered.Cost != 0) continue;
-        for (const TSkillItem& entry : catalogue_) {
-            if (entry.Name == offered.Name) {
-                offered.Cost = entry.Cost;
-                offered.TotalCost = entry.Cost;
-                break;
-            }
-        }
+        if (offered.Selected || !IsFreeSkill(offered.Name)) continue;
+        offered.Selected = true;
+        offered.Rank = IsBroadSkill(offered) ? 0 : 1;
     }
-    const TSpeciesData& species = hero.CurrentSpecies;
-    const int count =
-        std::clamp(species.FreeSkillCount, 0, static_cast<int>(species.FreeSkills.size()));
-    for (int i = 0; i < count; ++i) {
-        const std::string& name = species.FreeSkills[static_cast<std::size_t>(i)];
-        for (TSkillItem& offered : hero.Skills) {
-            if (offered.Name != name) continue;
-            offered.Cost = 0;
-            offered.TotalCost = 0;
-            offered.Selected = true;
-        }
-    }
+    PriceSkills();
     document_.Touch(Aspect::Skills);
     ReportUnmatchedAttributes(before);
+}
+
+void SkillPurchases::PriceSkills() {
+    THero& hero = document_.Hero;
+    const TProfData* profession = professions_.Chosen();
+    const std::string code = profession ? profession->SkillDiscount : std::string();
+    const bool rule2C = rules_.RuleSet().Rule2C;
+    // The offered list follows the catalogue in order, so each entry's catalogue entry (the
+    // base price) is found walking both lists once.
+    std::size_t next = 0;
+    std::map<std::string, int, std::less<>> entryPrices; // the first entry of each name
+    for (TSkillItem& offered : hero.Skills) {
+        std::size_t at = next;
+        while (at < catalogue_.size() &&
+               (catalogue_[at].Name != offered.Name || catalogue_[at].Source != offered.Source))
+            ++at;
+        if (IsFreeSkill(offered.Name)) {
+            offered.Cost = 0;
+        } else if (at < catalogue_.size()) {
+            offered.Cost = PriceFor(catalogue_[at], code, profession != nullptr);
+        }
+        if (at < catalogue_.size()) next = at + 1;
+        entryPrices.try_emplace(offered.Name, offered.Cost);
+
+        if (!offered.Selected)
+            offered.TotalCost = offered.Cost;
+        else if (offered.Multi)
+            offered.TotalCost = 0; // its instances carry the cost
+        else
+            offered.TotalCost = RankCost(offered.Cost, offered.Rank, IsBroadSkill(offered), rule2C);
+    }
+    for (TSkillItem& instance : hero.SkillInstances) {
+        if (const auto price = entryPrices.find(instance.Name); price != entryPrices.end())
+            instance.Cost = price->second;
+        instance.TotalCost = RankCost(instance.Cost, instance.Rank, false, rule2C);
+    }
+}
+
+namespace {
+std::string InstanceKey(const std::string& name, const std::string& detail) {
+    return name + '\0' + detail; // no name holds a NUL
+}
+} // namespace
+
+TSkillItem* SkillPurchases::FindInstance(const std::string& name, const std::string& detail) {
+    std::vector<TSkillItem>& instances = document_.Hero.SkillInstances;
+    if (instances.data() != indexedData_ || instances.size() != indexedSize_) {
+        instanceIndex_.clear();
+        for (std::size_t i = 0; i < instances.size(); ++i)
+            instanceIndex_.try_emplace(InstanceKey(instances[i].Name, instances[i].Detail), i);
+        indexedData_ = instances.data();
+        indexedSize_ = instances.size();
+    }
+    const auto found = instanceIndex_.find(InstanceKey(name, detail));
+    if (found == instanceIndex_.end()) return nullptr;
+    TSkillItem& instance = instances[found->second];
+    if (instance.Name == name && instance.Detail == detail) return &instance;
+    // Changed behind the index's back: look the slow way, and index afresh next time.
+    ForgetInstanceIndex();
+    for (TSkillItem& other : instances)
+        if (other.Name == name && other.Detail == detail) return &other;
+    return nullptr;
+}
+
+TSkillItem& SkillPurchases::AddInstance(TSkillItem instance) {
+    std::vector<TSkillItem>& instances = document_.Hero.SkillInstances;
+    const bool indexed = instances.data() == indexedData_ && instances.size() == indexedSize_;
+    instances.push_back(std::move(instance));
+    if (indexed) {
+        instanceIndex_.try_emplace(InstanceKey(instances.back().Name, instances.back().Detail),
+                                   instances.size() - 1);
+        indexedData_ = instances.data();
+        indexedSize_ = instances.size();
+    }
+    return instances.back();
+}
+
+void SkillPurchases::ForgetInstanceIndex() {
+    instanceIndex_.clear();
+    indexedData_ = nullptr;
+    indexedSize_ = 0;
+}
+
+void SkillPurchases::Deselect(TSkillItem& entry) {
+    entry.Selected = false;
+    if (!entry.Multi) return;
+    std::erase_if(document_.Hero.SkillInstances,
+                  [&entry](const TSkillItem& instance) { return instance.Name == entry.Name; });
+    ForgetInstanceIndex();
 }
 
 int SkillPurchases::BuySkill(int node) {
@@ -149,32 +251,37 @@ int SkillPurchases::BuySkill(int node) {
     document_.SetChanged(true);
     document_.Touch(Aspect::Skills);
     const std::size_t index = static_cast<std::size_t>(node);
+    std::string rowKey = hero.Skills[index].Name;
     if (!hero.Skills[index].Selected || hero.Skills[index].Multi) {
         TSkillItem& entry = hero.Skills[index];
         entry.Selected = true;
         if (entry.Multi) {
-            TSkillItem instance = entry;
-            instance.Selected = true;
-            instance.Detail.clear();
-            instance.Rank = 1;
-            instance.TotalCost = entry.Cost;
-            entry.TotalCost = 0;
-            const auto detail = document_.prompter.askText(
+            const auto answer = document_.prompter.askText(
                 "Skill Details", "Provide details for this instance of: \r" + entry.Name, "");
-            if (!detail) return 0;
-            if (detail->empty()) {
+            if (!answer) return 0;
+            const std::string detail = Trim(*answer);
+            if (detail.empty()) {
                 document_.prompter.error("Detail cannot be null");
                 return 0;
             }
-            instance.Detail = *detail;
-            hero.SkillInstances.push_back(std::move(instance));
+            // A detail bought already is the same instance: its row is selected.
+            if (!FindInstance(entry.Name, detail)) {
+                TSkillItem instance = entry;
+                instance.Selected = true;
+                instance.Detail = detail;
+                instance.Rank = 1;
+                instance.TotalCost = entry.Cost;
+                AddInstance(std::move(instance));
+            }
+            entry.TotalCost = 0;
+            rowKey = entry.Name + ": " + detail;
         } else {
             entry.TotalCost = entry.Cost;
             entry.Rank = IsBroadSkill(entry) ? 0 : 1;
         }
         const std::string broadSkill = hero.Skills[index].BroadSkill;
         for (TSkillItem& offered : hero.Skills) {
-            if (offered.Name != broadSkill) continue;
+            if (offered.Name != broadSkill || offered.Selected) continue;
             offered.Selected = true;
             offered.TotalCost = offered.Cost;
             offered.Rank = 1;
@@ -182,104 +289,112 @@ int SkillPurchases::BuySkill(int node) {
     }
     ReportUnmatchedAttributes(before);
     const TableView table = SkillTable();
-    const std::string& name = hero.Skills[index].Name;
     for (int row = 1; row < static_cast<int>(table.size()); ++row)
-        if (RowKey(table, row) == name) return row;
+        if (RowKey(table, row) == rowKey) return row;
     return 0;
 }
 
 bool SkillPurchases::AddSkill(const std::string& name, const std::string& detail, int rank) {
     HeroDocument::Operation operation(document_);
-    const std::vector<std::string> before = UnmatchedRows();
     THero& hero = document_.Hero;
-    AppLogs& logs = document_.logs;
-    logs.DebugLog(2, "?AddSkill\"" + name + ":" + detail + "\"");
+    // Only rows of this skill can come into the table: the table is searched for rows without
+    // a valid attribute only when this skill has none (a file may hold thousands of lines).
+    const bool unmatched =
+        std::any_of(hero.Skills.begin(), hero.Skills.end(), [&name](const TSkillItem& entry) {
+            return entry.Name == name && !ValidAttribute(entry);
+        });
+    const std::vector<std::string> before = unmatched ? UnmatchedRows() : Strings();
+    // The trace lines of one purchase are written to the debug log at once.
+    std::string trace = "?AddSkill\"" + name + ":" + detail + "\"";
+    const auto log = [&trace](const std::string& line) { trace += "\n" + line; };
+    const std::string trimmed = Trim(detail);
+    const int wanted = RankWithinLimits(rank);
+    const bool rule2C = rules_.RuleSet().Rule2C;
     bool bought = false;
-    for (std::size_t i = 0; i < hero.Skills.size(); ++i) {
-        TSkillItem& entry = hero.Skills[i];
+    for (TSkillItem& entry : hero.Skills) {
         if (entry.Name != name) continue;
         entry.Selected = true;
-        if (!detail.empty()) {
+        if (entry.Multi && !trimmed.empty()) {
             bought = true;
-            TSkillItem instance = entry;
-            instance.Rank = 1;
-            instance.Detail = detail;
             entry.TotalCost = 0;
-            if (rank < 2) {
-                instance.TotalCost = instance.Cost;
-                hero.SkillInstances.push_back(std::move(instance));
-            } else {
-                hero.SkillInstances.push_back(std::move(instance));
-                for (int raise = 1; raise < rank; ++raise)
-                    RaiseSkillRank(name + ":" + detail);
+            // One instance per detail: a detail read again sets the rank of the one there.
+            TSkillItem* instance = FindInstance(name, trimmed);
+            if (!instance) {
+                TSkillItem added = entry;
+                added.Detail = trimmed;
+                instance = &AddInstance(std::move(added));
             }
+            instance->Selected = true;
+            instance->Rank = wanted;
+            instance->TotalCost = RankCost(instance->Cost, wanted, false, rule2C);
         } else {
+            // A skill that is not Multi is bought plainly, whatever detail came with it; a
+            // Multi skill without a detail is selected but buys nothing.
             bought = bought || !entry.Multi;
-            logs.DebugLog(2, " *AddSkill: Not a multiple");
-            entry.Rank = IsBroadSkill(entry) ? 0 : 1;
-            logs.DebugLog(2, " *AddSkill: Rank=" + std::to_string(entry.Rank));
-            if (rank < 2) {
-                entry.TotalCost = entry.Cost;
-            } else {
-                for (int raise = 1; raise < rank; ++raise)
-                    RaiseSkillRank(name);
-            }
-            logs.DebugLog(2, " *AddSkill: Cost=" + std::to_string(hero.Skills[i].TotalCost));
+            log(" *AddSkill: Not a multiple");
+            entry.Rank = IsBroadSkill(entry) ? 0 : wanted;
+            log(" *AddSkill: Rank=" + std::to_string(entry.Rank));
+            entry.TotalCost = RankCost(entry.Cost, entry.Rank, IsBroadSkill(entry), rule2C);
+            log(" *AddSkill: Cost=" + std::to_string(entry.TotalCost));
         }
     }
-    logs.DebugLog(2, std::string(bought ? "+AddSkill" : "-AddSkill") + "\"" + name + ":" + detail +
-                         "\"");
+    log(std::string(bought ? "+AddSkill" : "-AddSkill") + "\"" + name + ":" + detail + "\"");
+    document_.logs.DebugLog(2, trace);
     document_.Touch(Aspect::Skills);
-    ReportUnmatchedAttributes(before);
+    if (unmatched) ReportUnmatchedAttributes(before);
     return bought;
 }
 
 void SkillPurchases::RaiseSkillRank(const std::string& key) {
     HeroDocument::Operation operation(document_);
     THero& hero = document_.Hero;
-    const SkillKey parts = SplitKeyTrimmed(key);
+    const SkillKey parts = SplitKey(key);
     AppLogs& logs = document_.logs;
     logs.DebugLog(2, "*IncreaseRank(" + parts.name + ":" + parts.detail + ")");
     const bool rule2C = rules_.RuleSet().Rule2C;
+    bool multi = false;
     for (TSkillItem& entry : hero.Skills) {
         if (entry.Name != parts.name) continue;
         if (entry.Multi) {
-            for (TSkillItem& instance : hero.SkillInstances) {
-                if (instance.Name != parts.name || instance.Detail != parts.detail) continue;
-                ++instance.Rank;
-                instance.TotalCost = RankCost(instance.Cost, instance.Rank, false, rule2C);
-            }
-        } else if (!IsBroadSkill(entry)) {
-            ++entry.Rank;
+            multi = true;
+        } else if (!IsBroadSkill(entry) && entry.Rank < kHighestRank) {
+            entry.Rank = std::max(entry.Rank + 1, 1);
             logs.DebugLog(2, "*IncreaseRank Rank=" + std::to_string(entry.Rank) +
                                  " Cost=" + std::to_string(entry.Cost));
             entry.TotalCost = RankCost(entry.Cost, entry.Rank, false, rule2C);
             logs.DebugLog(2, "*IncreaseRank ExtCost=" + std::to_string(entry.TotalCost));
         }
     }
+    if (multi)
+        if (TSkillItem* instance = FindInstance(parts.name, parts.detail);
+            instance && instance->Rank < kHighestRank) {
+            instance->Rank = std::max(instance->Rank + 1, 1);
+            instance->TotalCost = RankCost(instance->Cost, instance->Rank, false, rule2C);
+        }
     document_.Touch(Aspect::Skills);
 }
 
 void SkillPurchases::LowerSkillRank(const std::string& key) {
     HeroDocument::Operation operation(document_);
     THero& hero = document_.Hero;
-    const SkillKey parts = SplitKeyAfterBlank(key);
+    const SkillKey parts = SplitKey(key);
     const bool rule2C = rules_.RuleSet().Rule2C;
+    bool multi = false;
     for (TSkillItem& entry : hero.Skills) {
         if (entry.Name != parts.name) continue;
         if (entry.Multi) {
-            for (TSkillItem& instance : hero.SkillInstances) {
-                if (instance.Name != parts.name || instance.Detail != parts.detail ||
-                    instance.Rank < 2)
-                    continue;
-                --instance.Rank;
-                instance.TotalCost = RankCost(instance.Cost, instance.Rank, false, rule2C);
-            }
+            multi = true;
         } else if (!IsBroadSkill(entry) && entry.Rank >= 2) {
-            --entry.Rank;
+            entry.Rank = std::min(entry.Rank - 1, kHighestRank);
             entry.TotalCost = RankCost(entry.Cost, entry.Rank, false, rule2C);
         }
     }
+    if (multi)
+        if (TSkillItem* instance = FindInstance(parts.name, parts.detail);
+            instance && instance->Rank >= 2) {
+            instance->Rank = std::min(instance->Rank - 1, kHighestRank);
+            instance->TotalCost = RankCost(instance->Cost, instance->Rank, false, rule2C);
+        }
     document_.Touch(Aspect::Skills);
 }
 
@@ -307,48 +422,60 @@ void SkillPurchases::LowerRowRank(int row) {
 
 void SkillPurchases::RemoveSkill(int row) {
     THero& hero = document_.Hero;
-    const TableView& table = document_.Views.Table(kSkillTable);
-    const std::string key = RowKey(table, row);
+    const std::string key = RowKey(document_.Views.Table(kSkillTable), row);
     if (key.empty()) {
         document_.prompter.plain("Please select a skill to remove");
         return;
     }
     HeroDocument::Operation operation(document_);
-    const SkillKey parts = SplitKeyAfterBlank(key);
-    const TableRow& cells = table[static_cast<std::size_t>(row)];
-    const int cost = cells.size() > 5 ? ParseInteger(cells[5]).value_or(-1) : -1;
-    document_.SetChanged(true);
-    if (cost != 0) {
-        if (!parts.detail.empty()) {
-            for (TSkillItem& instance : hero.SkillInstances)
-                if (instance.Name == parts.name && instance.Detail == parts.detail)
-                    instance.Selected = false;
-        } else {
-            for (TSkillItem& entry : hero.Skills)
-                if (entry.Name == parts.name || entry.BroadSkill == parts.name)
-                    entry.Selected = false;
-        }
-        document_.Touch(Aspect::Skills);
+    const SkillKey parts = SplitKey(key);
+    // A free skill is not removed: it can only be cashed out, once.
+    if (IsFreeSkill(parts.name)) {
+        if (document_.prompter.confirm(kCashOutQuestion) && CashOutFreeSkill(parts.name))
+            document_.SetChanged(true);
         return;
     }
-    if (document_.prompter.confirm(kCashOutQuestion)) CashOutFreeSkill(parts.name);
+    document_.SetChanged(true);
+    if (!parts.detail.empty()) {
+        std::erase_if(hero.SkillInstances, [&parts](const TSkillItem& instance) {
+            return instance.Name == parts.name && instance.Detail == parts.detail;
+        });
+        ForgetInstanceIndex();
+    } else {
+        // A broad skill goes with its specialties, except those the species grants free.
+        for (TSkillItem& entry : hero.Skills)
+            if (entry.Name == parts.name ||
+                (entry.BroadSkill == parts.name && !IsFreeSkill(entry.Name)))
+                Deselect(entry);
+    }
+    document_.Touch(Aspect::Skills);
 }
 
-void SkillPurchases::CashOutFreeSkill(const std::string& name) {
+bool SkillPurchases::CashOutFreeSkill(const std::string& name) {
+    if (!IsFreeSkill(name)) return false;
     HeroDocument::Operation operation(document_);
     THero& hero = document_.Hero;
     hero.CashedOutSkills.push_back(name);
+    // The skill goes, and a broad skill's specialties with it unless they are free themselves.
     for (TSkillItem& entry : hero.Skills)
-        if (entry.BroadSkill == name) entry.Selected = false;
+        if (entry.Name == name || (entry.BroadSkill == name && !IsFreeSkill(entry.Name)))
+            Deselect(entry);
+    PriceSkills();
     document_.Touch(Aspect::Skills);
+    return true;
 }
 
 void SkillPurchases::ClearSkills() {
     HeroDocument::Operation operation(document_);
     THero& hero = document_.Hero;
-    for (TSkillItem& entry : hero.Skills)
+    for (TSkillItem& entry : hero.Skills) {
         entry.Selected = false;
+        entry.Rank = 1;
+    }
     hero.SkillInstances.clear();
+    ForgetInstanceIndex();
+    hero.CashedOutSkills.clear();
+    PriceSkills();
     document_.Touch(Aspect::Skills);
 }
 
@@ -411,5 +538,6 @@ TableView SkillPurchases::SkillTable() const {
 }
 
 void SkillPurchases::PaintSelectedSkills() {
+    PriceSkills();
     document_.Views.SetTable(kSkillTable, SkillTable());
 }

@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
+
 namespace {
 
 TEST(DerivedScoreEdges, ResistanceModifierAtBothEdgesOfEveryRow) {
@@ -25,6 +27,13 @@ TEST(DerivedScoreEdges, ResistanceModifierAtBothEdgesOfEveryRow) {
     EXPECT_EQ(ResistanceText(14, false), "+2");
     EXPECT_EQ(ResistanceText(16, false), "+3");
     EXPECT_EQ(ResistanceText(6, true), "+0");
+}
+
+TEST(DerivedScoreEdges, ResistanceModifierBelowTheTableIsItsLowestRow) {
+    for (const int score : {0, -1, -30, INT_MIN}) {
+        EXPECT_EQ(ResistanceText(score, false), "-2") << "score " << score;
+        EXPECT_EQ(ResistanceText(score, true), "-1") << "score " << score;
+    }
 }
 
 TEST(DerivedScoreEdges, ActionsChangeExactlyAtSixteenTwentyFourAndThirtyTwo) {

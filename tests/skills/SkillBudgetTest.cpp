@@ -3,6 +3,8 @@
 
 #include "SkillsFixture.h"
 
+#include <climits>
+
 namespace skills_test {
 namespace {
 
@@ -119,6 +121,47 @@ TEST_F(SkillBudgetTest, AdjustmentsChangeThePointsUsedUntilRemoved) {
               (Strings{"Points must be numeric.", "Provide a description", "Nothing to remove"}));
     EXPECT_TRUE(builder->Hero().SkillPointAdjustments.empty());
     EXPECT_EQ(Label("SkillPoints"), "38  [7 used of 45]");
+}
+
+TEST_F(SkillBudgetTest, TypedAdjustmentsStayWithinAThousandPoints) {
+    const std::string outOfRange = "Points must be a whole number from -1000 to 1000.";
+    const std::pair<const char*, const char*> refused[] = {{"1001", outOfRange.c_str()},
+                                                           {"-1001", outOfRange.c_str()},
+                                                           {"99999999999", outOfRange.c_str()},
+                                                           {"2147483648", outOfRange.c_str()},
+                                                           {"12 points", "Points must be numeric."},
+                                                           {"", "Points must be numeric."}};
+    for (const auto& [points, message] : refused) {
+        prompter.Clear();
+        const auto result = builder->Budget().EnterAdjustment(points, "Mentor");
+        EXPECT_FALSE(result.added) << points;
+        EXPECT_EQ(result.focus, SkillBudget::Focus::Points);
+        EXPECT_EQ(prompter.Texts(Kind::Error), Strings{message}) << points;
+    }
+    EXPECT_TRUE(builder->Budget().EnterAdjustment("1000", "Mentor").added);
+    EXPECT_TRUE(builder->Budget().EnterAdjustment(" -1000 ", "Debt").added);
+    EXPECT_EQ(Label("SkillPoints"), "45  [0 used of 45]");
+}
+
+TEST_F(SkillBudgetTest, AdjustmentsFromAFileAreAddedUpWithoutWrappingAround) {
+    // As a hero file gives them: no range is checked on the way in.
+    builder->Budget().AddAdjustment(INT_MAX, "a");
+    builder->Budget().AddAdjustment(INT_MAX, "b");
+    EXPECT_EQ(Label("SkillPoints"), "-999999955  [1000000000 used of 45]");
+    builder->Budget().RemoveAdjustment(2);
+    EXPECT_EQ(Label("SkillPoints"), "-999999955  [1000000000 used of 45]");
+    builder->Budget().RemoveAdjustment(1);
+    builder->Budget().AddAdjustment(INT_MIN, "c");
+    builder->Budget().AddAdjustment(INT_MIN, "d");
+    EXPECT_EQ(Label("SkillPoints"), "1000000045  [-1000000000 used of 45]");
+
+    // Saved, the remainders are the differences shown, and the file reads back the same.
+    const std::string text = Files().HeroFileText();
+    EXPECT_NE(text.find(R"(PointsUsed="-1000000000" PointsRemaining="1000000045")"),
+              std::string::npos);
+    Files().LoadHeroText(text, "hero.xml");
+    EXPECT_EQ(Label("SkillPoints"), "1000000045  [-1000000000 used of 45]");
+    EXPECT_EQ(Files().HeroFileText(), text);
 }
 
 TEST_F(SkillBudgetTest, TechOpGainsItsLevelMinusOne) {

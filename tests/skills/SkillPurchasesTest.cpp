@@ -175,10 +175,7 @@ TEST_F(Purchases, AddSkillTracesItsWorkAndBuysOnlyWhatItNames) {
     EXPECT_TRUE(Skills().AddSkill("Sidearm", "", 2));
     EXPECT_EQ(app.Read("debug.log"), "?AddSkill\"Sidearm:\"\n"
                                      " *AddSkill: Not a multiple\n"
-                                     " *AddSkill: Rank=1\n"
-                                     "*IncreaseRank(Sidearm:)\n"
-                                     "*IncreaseRank Rank=2 Cost=2\n"
-                                     "*IncreaseRank ExtCost=5\n"
+                                     " *AddSkill: Rank=2\n" // set at once
                                      " *AddSkill: Cost=5\n"
                                      "+AddSkill\"Sidearm:\"\n");
     EXPECT_EQ(Names(), Strings{"  Sidearm"}); // the broad skill is not bought along
