@@ -68,8 +68,10 @@ void HeroBuilder::ReloadCatalogues() {
     species_.LoadNames();
     const int speciesIndex = species.empty() ? -1 : species_.IndexOf(species);
     if (speciesIndex >= 0) {
-        ChooseSpecies(speciesIndex);
-        // The same species again: its special choices stay as the person made them.
+        // The same species again, without the skill list question: the purchases are put
+        // back below whatever the answer would be. Its special choices stay as they were.
+        species_.Choose(speciesIndex);
+        document_.SetChanged(true);
         species_.RestoreChoices(primitive, cyberSkill);
     } else if (hero.SpeciesIndex >= 0) {
         species_.Drop();

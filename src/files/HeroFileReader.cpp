@@ -8,6 +8,7 @@
 #include "hero/SpeciesChoice.h"
 #include "rules/RulesConfiguration.h"
 #include "skills/SkillBudget.h"
+#include "skills/SkillCosts.h"
 #include "skills/SkillPurchases.h"
 #include "xml/ValueParsing.h"
 
@@ -38,10 +39,6 @@ int Integer(const XmlAttributes& attributes, std::string_view name, int fallback
 std::string Offered(const std::string& value, const std::vector<std::string>& items) {
     return std::find(items.begin(), items.end(), value) != items.end() ? value : std::string();
 }
-
-// A rank is bought by raising it one step at a time; a damaged file asking for millions of
-// steps would hold the program up for as long. No hero reaches this rank by the buttons.
-constexpr int kHighestLevel = 99;
 
 // The sections of a hero file, in the words a person reads: "SkillPointAdjustments" is
 // "skill point adjustments". Empty for elements that are not a section.
@@ -357,13 +354,15 @@ void HeroFileReader::AttributeElement(int attribute, const XmlAttributes& attrib
 
 void HeroFileReader::CashedOutSkillElement(const XmlAttributes& attributes) {
     for (const XmlAttribute& attribute : attributes)
-        if (attribute.name == "Name") builder_.Skills().CashOutFreeSkill(attribute.value);
+        if (attribute.name == "Name" && !builder_.Skills().CashOutFreeSkill(attribute.value))
+            notices_.push_back("Cash-out refused: " + attribute.value +
+                               " is not a free skill of the species, or was cashed out already");
 }
 
 void HeroFileReader::SkillElement(const XmlAttributes& attributes) {
     const std::string name = Text(attributes, "Name");
     const std::string detail = Text(attributes, "Detail");
-    const int level = std::min(Integer(attributes, "Level", 1), kHighestLevel);
+    const int level = std::min(Integer(attributes, "Level", 1), kHighestRank);
     if (builder_.Skills().AddSkill(name, detail, level)) return;
     // A psionic skill stored as a skill is bought as one once the psionics subsystem is here.
     // The level is named as the file wrote it.

@@ -13,7 +13,7 @@ std::string Step2Die(int step) {
 }
 
 int AttMod(int score) {
-    if (score < 1) return 5; // no row: answered like the last one
+    if (score < 1) return -2; // below the table: its lowest row
     if (score <= 4) return -2;
     if (score <= 6) return -1;
     if (score <= 10) return 0;

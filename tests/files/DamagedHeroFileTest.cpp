@@ -136,13 +136,18 @@ namespace {
 using SourceToggle = HeroFileTest;
 
 TEST_F(SourceToggle, KeepsTheSpeciesChoicesAndMarksADroppedSpeciesAsAChange) {
-    ChooseSpecies("Skywing");
+    ChooseSpecies("Skywing"); // two free skills: two rows
     builder->SetPrimitive(true);
     builder->SetCyberSkill(true);
+    ASSERT_TRUE(builder->Skills().AddSkill("Lore", "", 1));
     const std::string points = Label("SkillPoints");
+    const TableView skills = builder->Views().TableNamed("Skills");
+    prompter.Clear();
     ClickSource("Outer Reaches");
     EXPECT_TRUE(Hero().Primitive && Hero().CyberSkill);
     EXPECT_EQ(Label("SkillPoints"), points);
+    EXPECT_EQ(builder->Views().TableNamed("Skills"), skills);
+    EXPECT_EQ(prompter.Texts(Kind::Confirm), Strings{"Make this the default?"});
 
     ChooseSpecies("Driftborn");
     builder->Document().SetChanged(false);

@@ -31,7 +31,7 @@ TEST(StepNotation, DieTextAndModifierTable) {
         EXPECT_EQ(Step2Die(step), text) << step;
     const std::pair<int, int> rows[] = {{4, -2}, {5, -1}, {6, -1}, {7, 0},  {10, 0},
                                         {11, 1}, {13, 2}, {15, 3}, {17, 4}, {18, 4},
-                                        {19, 5}, {30, 5}, {0, 5}};
+                                        {19, 5}, {30, 5}, {0, -2}, {-7, -2}};
     for (const auto& [score, modifier] : rows)
         EXPECT_EQ(AttMod(score), modifier) << score;
     EXPECT_EQ(ResistanceText(10, true), "+1");
