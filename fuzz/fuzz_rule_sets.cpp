@@ -14,9 +14,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     ruleSets.ReadCatalogue(input.Write(data, size));
     if (ruleSets.Entries().size() != ruleSets.List().size()) __builtin_trap();
     for (std::size_t i = 0; i < ruleSets.Entries().size(); ++i) {
-        ruleSets.Click(i);
+        ruleSets.Choose(i);
         const int entry = ruleSets.EntryForName(ruleSets.List()[i].Name);
-        if (entry >= 0) ruleSets.Click(static_cast<std::size_t>(entry));
+        if (entry >= 0) ruleSets.Choose(static_cast<std::size_t>(entry));
     }
     return 0;
 }
