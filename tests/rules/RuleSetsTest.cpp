@@ -80,6 +80,10 @@ TEST_F(RuleSets, SetRuleSetByNameOrKeepTheOneInForce) {
               Strings{"Ruleset \"loose\" not found. Using current default"});
     EXPECT_EQ(Marks(), "010000");
     EXPECT_EQ(InForce().Name, "Gritty");
+    // A name not found changes nothing, so it is no change to the hero either.
+    builder->Document().SetChanged(false);
+    builder->SetRuleSet("Nowhere");
+    EXPECT_FALSE(builder->Changed());
 }
 
 TEST(RuleSetCatalogue, NumbersOutsideWhatTheRulesUseKeepTheDefaults) {
