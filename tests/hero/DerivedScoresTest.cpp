@@ -90,6 +90,26 @@ TEST(Movement, TableBranch) {
     EXPECT_EQ(Move(10, 10, 1.25, 1.0, false, true), (Texts{"24", "16", "6", "3", "6", "30", "60"}));
 }
 
+TEST(Movement, EveryRowOfTheTableAtBothOfItsSums) {
+    // Sprint, run, walk, easy swim and swim of each row; glide and fly are the sprint and
+    // twice it. The rows after the first cover two sums each.
+    const int rows[][5] = {{6, 4, 2, 1, 2},   {8, 6, 2, 1, 2},   {10, 6, 2, 1, 2},
+                           {12, 8, 2, 1, 2},  {14, 10, 4, 2, 4}, {16, 10, 4, 2, 4},
+                           {18, 12, 4, 2, 4}, {20, 12, 4, 2, 4}, {22, 14, 4, 2, 4},
+                           {24, 16, 6, 3, 6}, {26, 16, 6, 3, 6}, {28, 18, 6, 3, 6},
+                           {30, 20, 8, 4, 8}, {32, 22, 8, 4, 8}};
+    for (int row = 0; row < 14; ++row) {
+        const int* r = rows[row];
+        const Texts expected{std::to_string(r[0]),    std::to_string(r[1]), std::to_string(r[2]),
+                             std::to_string(r[3]),    std::to_string(r[4]), std::to_string(r[0]),
+                             std::to_string(2 * r[0])};
+        const int low = row == 0 ? 2 : 6 + 2 * row;
+        const int high = row == 0 ? 7 : row == 13 ? 32 : low + 1;
+        for (const int sum : {low, high})
+            EXPECT_EQ(Move(sum / 2, sum - sum / 2, 1.0, 1.0, false, true), expected) << sum;
+    }
+}
+
 TEST(Movement, FormulaBranch) {
     EXPECT_EQ(Move(20, 20, 1.0, 1.0, true), (Texts{"40", "38", "10", "5", "10", "-", "-"}));
     // Easy swim 36 / 8 = 4.5 rounds down; an odd base loses one first.
