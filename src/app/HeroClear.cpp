@@ -31,8 +31,7 @@ void HeroBuilder::ClearHero() {
     hero.FreeNotes.clear();
 
     // 5. Purchases of skills, psionics and FX; perk and flaw ticks.
-    hero.CashedOutSkills.clear();
-    // Instances go with their skills: a skill bought again starts without old details.
+    // Cash-outs and instances go with the skills: a skill bought again starts afresh.
     skills_.ClearSkills();
     for (auto& psionic : hero.Psionics)
         psionic.Selected = false;

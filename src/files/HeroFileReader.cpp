@@ -82,12 +82,6 @@ std::string SectionWords(const std::string& element) {
     return words;
 }
 
-std::string Trimmed(const std::string& text) {
-    const auto first = text.find_first_not_of(" \t\r\n");
-    if (first == std::string::npos) return {};
-    return text.substr(first, text.find_last_not_of(" \t\r\n") - first + 1);
-}
-
 } // namespace
 
 HeroFileReader::HeroFileReader(HeroOperations& builder, ImportMessages& messages)
@@ -266,7 +260,7 @@ void HeroFileReader::ChooseSpecies(const std::string& name, bool reportUnknown) 
             builder_.ChooseSpecies(static_cast<int>(i));
             found = true;
         }
-    if (!found && reportUnknown && !Trimmed(name).empty())
+    if (!found && reportUnknown && !Trim(name).empty())
         notices_.push_back("Unknown species: " + name);
 }
 
@@ -278,7 +272,7 @@ void HeroFileReader::ChooseProfession(const std::string& name, bool reportUnknow
             builder_.ChooseProfession(static_cast<int>(i));
             found = true;
         }
-    if (!found && reportUnknown && !Trimmed(name).empty())
+    if (!found && reportUnknown && !Trim(name).empty())
         notices_.push_back("Unknown profession: " + name);
 }
 

@@ -47,11 +47,7 @@ MainPage::MainPage(HeroBuilder& builder, QWidget* parent) : QWidget(parent), bui
     CbCyberSkill->setToolTip(CyberSkillTip());
     connect(CbCyberSkill, &QCheckBox::clicked, this,
             [this](bool checked) { builder_.SetCyberSkill(checked); });
-    CbPrimitive = new QCheckBox(this);
-    CbPrimitive->setObjectName("CbPrimitive");
-    CbPrimitive->setToolTip(PrimitiveTip());
-    connect(CbPrimitive, &QCheckBox::clicked, this,
-            [this](bool checked) { builder_.SetPrimitive(checked); });
+    CbPrimitive = NewPrimitiveBox(builder_, this);
     auto* speciesRow = new QHBoxLayout;
     speciesRow->addWidget(CmbSpecies);
     speciesRow->addWidget(CbCyberSkill);
@@ -63,12 +59,7 @@ MainPage::MainPage(HeroBuilder& builder, QWidget* parent) : QWidget(parent), bui
     CmbProfession = NewChoice(this, "CmbProfession", kChoiceWidth);
     connect(CmbProfession, &QComboBox::activated, this,
             [this](int index) { builder_.ChooseProfession(index); });
-    LblSpecial = new QLabel(this);
-    LblSpecial->setObjectName("LblSpecial");
-    CmbSpecial = NewChoice(this, "CmbSpecial", kChoiceWidth);
-    LblSpecial->setBuddy(CmbSpecial);
-    connect(CmbSpecial, &QComboBox::activated, this,
-            [this](int index) { builder_.ChooseSpecialization(index); });
+    CmbSpecial = NewSpecializationChoice(builder_, this, &LblSpecial);
     auto* professionRow = new QHBoxLayout;
     professionRow->addWidget(CmbProfession);
     professionRow->addWidget(LblSpecial);
@@ -113,9 +104,24 @@ QString CyberSkillTip() {
                        "in skill points");
 }
 
-QString PrimitiveTip() {
-    return QObject::tr("Spend skill points to lower this primitive species' penalty from +2 to "
-                       "+1 step");
+QComboBox* NewSpecializationChoice(HeroBuilder& builder, QWidget* parent, QLabel** label) {
+    *label = new QLabel(parent);
+    (*label)->setObjectName("LblSpecial");
+    QComboBox* combo = NewChoice(parent, "CmbSpecial", kChoiceWidth);
+    (*label)->setBuddy(combo);
+    QObject::connect(combo, &QComboBox::activated, parent,
+                     [&builder](int index) { builder.ChooseSpecialization(index); });
+    return combo;
+}
+
+QCheckBox* NewPrimitiveBox(HeroBuilder& builder, QWidget* parent) {
+    auto* box = new QCheckBox(parent);
+    box->setObjectName("CbPrimitive");
+    box->setToolTip(QObject::tr(
+        "Spend skill points to lower this primitive species' penalty from +2 to +1 step"));
+    QObject::connect(box, &QCheckBox::clicked, parent,
+                     [&builder](bool checked) { builder.SetPrimitive(checked); });
+    return box;
 }
 
 void RenderSpecialization(QLabel* label, QComboBox* combo, const ChoiceView& view) {

@@ -16,10 +16,12 @@ class QLineEdit;
 // The width, in characters, of the page's drop-down lists.
 inline constexpr int kChoiceWidth = 24;
 
-// What the Cyberskill and primitive penalty boxes mean, in one line each (the Notes page shows
-// the same boxes).
+// What the Cyberskill box means, in one line.
 QString CyberSkillTip();
-QString PrimitiveTip();
+// The specialization choice with its label, and the primitive penalty box, as the Main and
+// Notes pages both show them, wired to the builder.
+QComboBox* NewSpecializationChoice(HeroBuilder& builder, QWidget* parent, QLabel** label);
+QCheckBox* NewPrimitiveBox(HeroBuilder& builder, QWidget* parent);
 // The specialization choice with its label, hidden when the profession offers none.
 void RenderSpecialization(QLabel* label, QComboBox* combo, const ChoiceView& view);
 

@@ -22,22 +22,13 @@ NotesPage::NotesPage(HeroBuilder& builder, QWidget* parent) : QWidget(parent), b
     layout->addWidget(MemFixedNotes, 2);
 
     auto* special = new QHBoxLayout;
-    LblSpecial = new QLabel(this);
-    LblSpecial->setObjectName("LblSpecial");
-    CmbSpecial = NewChoice(this, "CmbSpecial", kChoiceWidth);
-    LblSpecial->setBuddy(CmbSpecial);
-    connect(CmbSpecial, &QComboBox::activated, this,
-            [this](int index) { builder_.ChooseSpecialization(index); });
+    CmbSpecial = NewSpecializationChoice(builder_, this, &LblSpecial);
     special->addWidget(LblSpecial);
     special->addWidget(CmbSpecial);
     special->addStretch(1);
     layout->addLayout(special);
 
-    CbPrimitive = new QCheckBox(this);
-    CbPrimitive->setObjectName("CbPrimitive");
-    CbPrimitive->setToolTip(PrimitiveTip());
-    connect(CbPrimitive, &QCheckBox::clicked, this,
-            [this](bool checked) { builder_.SetPrimitive(checked); });
+    CbPrimitive = NewPrimitiveBox(builder_, this);
     layout->addWidget(CbPrimitive);
 
     LblFileName = new QLabel(this);
