@@ -3,12 +3,18 @@
 #include "app/Prompter.h"
 #include "app/Version.h"
 
-#include <fstream>
 #include <system_error>
 
 namespace fs = std::filesystem;
 
 AppLogs::AppLogs(const AppPaths& paths, Prompter& prompter) : paths_(paths), prompter_(prompter) {}
+
+AppLogs::~AppLogs() {
+    // The prompter may already be gone: nothing is reported from here.
+    main_.stream.flush();
+    debug_.stream.flush();
+    import_.stream.flush();
+}
 
 fs::path AppLogs::MainLogPath() const {
     return paths_.InAppDir("tavorn.log");
@@ -20,49 +26,89 @@ fs::path AppLogs::ImportErrorLogPath() const {
     return paths_.InAppDir("ImportError.log");
 }
 
+bool AppLogs::Open(OpenLog& log, const fs::path& file, bool& created) {
+    created = false;
+    if (log.stream.is_open()) return true;
+    std::error_code error;
+    created = !fs::exists(file, error);
+    log.stream.clear();
+    log.stream.open(file, std::ios::app | std::ios::binary);
+    log.failed = false;
+    return log.stream.is_open();
+}
+
+void AppLogs::Close(OpenLog& log) {
+    if (log.stream.is_open()) log.stream.close();
+    log.stream.clear();
+    log.failed = false;
+}
+
+void AppLogs::FlushOne(OpenLog& log, const fs::path& file) {
+    if (!log.stream.is_open() || log.failed) return;
+    log.stream.flush();
+    if (!log.stream) {
+        log.failed = true;
+        if (&log != &main_) prompter_.error("Unable to write to " + file.string());
+    }
+}
+
+void AppLogs::Flush() {
+    FlushOne(main_, MainLogPath());
+    FlushOne(debug_, DebugLogPath());
+    FlushOne(import_, ImportErrorLogPath());
+}
+
+void AppLogs::Hold() {
+    ++held_;
+}
+
+void AppLogs::Release() {
+    if (held_ > 0 && --held_ == 0) Flush();
+}
+
 void AppLogs::RestartMainLog() {
+    Close(main_);
     std::error_code error;
     fs::remove(MainLogPath(), error);
 }
 
 void AppLogs::Log(const std::string& message) {
-    const fs::path file = MainLogPath();
-    std::error_code error;
-    const bool exists = fs::exists(file, error);
-    std::ofstream out(file, std::ios::app | std::ios::binary);
-    if (!out) return; // the main log has no message of its own
-    if (!exists) out << kVersionLabel << '\n';
-    out << message << '\n';
+    bool created = false;
+    if (!Open(main_, MainLogPath(), created)) return; // the main log has no message of its own
+    if (created) main_.stream << kVersionLabel << '\n';
+    main_.stream << message << '\n';
+    if (held_ == 0) FlushOne(main_, MainLogPath());
 }
 
-void AppLogs::AppendLine(const fs::path& file, const std::string& message) {
-    std::error_code error;
-    const bool exists = fs::exists(file, error);
-    std::ofstream out(file, std::ios::app | std::ios::binary);
-    if (!out) {
-        if (!exists)
+void AppLogs::AppendLine(OpenLog& log, const fs::path& file, const std::string& message) {
+    bool created = false;
+    if (!Open(log, file, created)) {
+        if (created)
             prompter_.error("Unable to create " + file.string() + " and write \"" + message + "\"");
         else
             prompter_.error("Unable to write \"" + message + "\" to " + file.string());
         return;
     }
-    out << message << '\n';
+    log.stream << message << '\n';
+    if (held_ == 0) FlushOne(log, file);
 }
 
 void AppLogs::DebugLog(int kind, const std::string& message) {
     std::error_code error;
     switch (kind) {
     case -2:
+        Close(debug_);
         fs::remove(DebugLogPath(), error);
         break;
     case -1:
+        Close(import_);
         fs::remove(ImportErrorLogPath(), error);
         break;
     case 1:
-        AppendLine(ImportErrorLogPath(), message);
+        AppendLine(import_, ImportErrorLogPath(), message);
         break;
     case 2:
-        AppendLine(DebugLogPath(), message);
+        AppendLine(debug_, DebugLogPath(), message);
         break;
     default:
         break;

@@ -11,11 +11,14 @@ void HeroDocument::SetChanged(bool changed) {
 }
 
 HeroDocument::Operation::Operation(HeroDocument& document) : document_(document) {
-    ++document_.depth_;
+    if (document_.depth_++ == 0) document_.logs.Hold();
 }
 
 HeroDocument::Operation::~Operation() {
-    if (--document_.depth_ == 0) document_.Finish();
+    if (--document_.depth_ == 0) {
+        document_.Finish();
+        document_.logs.Release();
+    }
 }
 
 void HeroDocument::Finish() {

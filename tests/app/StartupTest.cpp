@@ -70,6 +70,19 @@ TEST_F(Startup, LogsByKind) {
     logs.DebugLog(7, "ignored");
     EXPECT_TRUE(prompter.messages.empty());
 
+    // Held lines reach the file when the outermost hold ends; a log deleted while held
+    // starts again with the next line.
+    logs.Hold();
+    logs.Hold();
+    logs.DebugLog(2, "one");
+    logs.Release();
+    logs.DebugLog(-2, "");
+    logs.DebugLog(2, "two");
+    EXPECT_EQ(app.Read("debug.log"), "");
+    logs.Release();
+    EXPECT_EQ(app.Read("debug.log"), "two\n");
+    logs.DebugLog(-2, "");
+
     // A log path that is a folder can be neither created nor appended to, even as root.
     std::filesystem::create_directories(app.Root() / "debug.log");
     logs.DebugLog(2, "trace");
