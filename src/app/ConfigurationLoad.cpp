@@ -18,9 +18,12 @@ void HeroBuilder::ReloadCatalogues() {
     THero& hero = document_.Hero;
     document_.Touch(Aspect::Sources);
 
-    // 1. The purchases to carry over (psionic skills join them with their subsystem).
+    // 1. The purchases and ticks to carry over.
     const std::vector<TSkillItem> keptSkills = hero.Skills;
     const std::vector<TSkillItem> keptInstances = hero.SkillInstances;
+    const std::vector<TSkillItem> keptPsionics = hero.Psionics;
+    const std::vector<PerkFlawItem> keptPerks = hero.Perks;
+    const std::vector<PerkFlawItem> keptFlaws = hero.Flaws;
 
     // 2. The built-in professions, and the chosen one again when it is one of them.
     const std::string profession = professions_.ChosenName();
@@ -78,10 +81,17 @@ void HeroBuilder::ReloadCatalogues() {
         document_.SetChanged(true);
     }
 
-    // 7. Skills (and psionics), with the purchases put back by name and rank.
+    // 7. Skills and psionic skills, with the purchases put back by name and rank; the
+    // specialization lists that name them follow.
     skills_.LoadSkills();
     skills_.RestorePurchases(keptSkills, keptInstances);
+    psionics_.LoadPsionics();
+    psionics_.RestorePurchases(keptPsionics);
+    professions_.RefreshSpecializations();
 
-    // 8 to 12: perks and flaws, cyberware, benefits, mutations and FX follow with their
-    // subsystems.
+    // 8. Perks and flaws, ticked again by name.
+    perksFlaws_.LoadPerksFlaws();
+    perksFlaws_.RestoreSelections(keptPerks, keptFlaws);
+
+    // 9 to 12: cyberware, benefits, mutations and FX follow with their subsystems.
 }

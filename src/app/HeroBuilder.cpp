@@ -20,7 +20,7 @@ HeroBuilder::HeroBuilder(Prompter& prompter, const AppPaths& paths)
     : document_(prompter, paths), rules_(document_), identity_(document_, rules_),
       species_(document_, rules_), professions_(document_, rules_),
       attributes_(document_, rules_, professions_), skills_(document_, rules_, professions_),
-      budget_(document_, rules_, professions_) {
+      psionics_(document_, rules_, professions_), perksFlaws_(document_, rules_), budget_(document_, rules_, professions_) {
     document_.SetSettle([this](const AspectSet& touched) { Settle(touched); });
 }
 
@@ -33,13 +33,19 @@ void HeroBuilder::Settle(const AspectSet& touched) {
     // 3. The tables that spend skill points (their scores follow the attributes).
     if (touched.Any({Skills, Attributes, Species, Profession, Rules, Sources}))
         skills_.PaintSelectedSkills();
-    // 4. The budget, read from those tables and the INT resistance modifier.
-    if (touched.Any({Skills, Attributes, Species, Profession, Rules, Sources, Budget}))
+    if (touched.Any({Psionics, Attributes, Species, Profession, Rules, Sources}))
+        psionics_.PaintSelectedPsionics();
+    // 4. Perks and flaws with their totals and the wealth markers.
+    if (touched.Any({PerksFlaws, Sources})) perksFlaws_.PaintPerksFlaws();
+    // 5. The budget, read from those tables, the perk and flaw totals and the INT resistance
+    // modifier.
+    if (touched.Any({Skills, Psionics, PerksFlaws, Attributes, Species, Profession, Rules, Sources,
+                     Budget}))
         budget_.CalculateSkillPoints();
     if (touched.Any({Budget})) budget_.PaintAdjustments();
-    // 5. The fixed notes on the rules, the species and the profession.
+    // 6. The fixed notes on the rules, the species and the profession.
     if (touched.Any({Rules, Species, Profession, Sources})) budget_.PaintFixedNotes();
-    // 6. The choices and the identity.
+    // 7. The choices and the identity.
     if (touched.Any({Identity, Rules, Sources})) identity_.Paint();
     if (touched.Any({Species, Sources})) species_.PaintChoices();
     if (touched.Any({Profession, Sources})) professions_.PaintChoices();
@@ -151,6 +157,7 @@ void HeroBuilder::ChooseSpecies(int index) {
         skills_.ClearSkills();
     species_.Choose(index);
     skills_.GrantFreeSkills();
+    psionics_.GrantFreePsionics();
 }
 
 void HeroBuilder::ChooseProfession(int index) {
@@ -158,7 +165,12 @@ void HeroBuilder::ChooseProfession(int index) {
     professions_.Choose(index);
     // The prices follow the profession; the purchases stay.
     skills_.OfferSkills();
-    if (document_.Hero.SpeciesIndex >= 0) skills_.GrantFreeSkills();
+    // Psionic skills are not carried over: only the free ones stay.
+    psionics_.OfferPsionics();
+    if (document_.Hero.SpeciesIndex >= 0) {
+        skills_.GrantFreeSkills();
+        psionics_.GrantFreePsionics();
+    }
 }
 
 void HeroBuilder::ChooseSpecialization(int index) {

@@ -11,6 +11,8 @@
 #include "hero/ProfessionChoice.h"
 #include "hero/SpeciesChoice.h"
 #include "rules/RulesConfiguration.h"
+#include "skills/PerksAndFlaws.h"
+#include "skills/PsionicPurchases.h"
 #include "skills/SkillBudget.h"
 #include "skills/SkillPurchases.h"
 
@@ -66,6 +68,9 @@ public:
     const AttributeScores& Attributes() const override { return attributes_; }
     SkillPurchases& Skills() override { return skills_; }
     SkillBudget& Budget() override { return budget_; }
+    PsionicPurchases& Psionics() override { return psionics_; }
+    const PsionicPurchases& Psionics() const { return psionics_; }
+    PerksAndFlaws& PerksFlaws() override { return perksFlaws_; }
 
     // Shorthands for what every page reads.
     THero& Hero() { return document_.Hero; }
@@ -89,6 +94,8 @@ private:
     ProfessionChoice professions_;
     AttributeScores attributes_;
     SkillPurchases skills_;
+    PsionicPurchases psionics_;
+    PerksAndFlaws perksFlaws_;
     SkillBudget budget_;
     std::vector<std::string> catalogueProblems_;
 };

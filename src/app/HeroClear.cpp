@@ -33,15 +33,11 @@ void HeroBuilder::ClearHero() {
     // 5. Purchases of skills, psionics and FX; perk and flaw ticks.
     // Cash-outs and instances go with the skills: a skill bought again starts afresh.
     skills_.ClearSkills();
-    for (auto& psionic : hero.Psionics)
-        psionic.Selected = false;
+    psionics_.ClearPsi();
     for (auto& fx : hero.FXSkills)
         fx.Selected = false;
     hero.FXSpecialization.clear();
-    for (auto& perk : hero.Perks)
-        perk.Selected = false;
-    for (auto& flaw : hero.Flaws)
-        flaw.Selected = false;
+    perksFlaws_.ClearPerksFlaws();
 
     // 6. Cyberware.
     hero.CyberSkill = false;

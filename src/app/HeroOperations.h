@@ -13,6 +13,8 @@ class ProfessionChoice;
 class AttributeScores;
 class SkillPurchases;
 class SkillBudget;
+class PsionicPurchases;
+class PerksAndFlaws;
 
 class HeroOperations {
 public:
@@ -29,6 +31,8 @@ public:
     virtual const AttributeScores& Attributes() const = 0;
     virtual SkillPurchases& Skills() = 0;
     virtual SkillBudget& Budget() = 0;
+    virtual PsionicPurchases& Psionics() = 0;
+    virtual PerksAndFlaws& PerksFlaws() = 0;
 
     // Clears the hero back to its initial state (the rules in force stay).
     virtual void ClearHero() = 0;

@@ -7,6 +7,8 @@
 #include "hero/ProfessionChoice.h"
 #include "hero/SpeciesChoice.h"
 #include "rules/RulesConfiguration.h"
+#include "skills/PerksAndFlaws.h"
+#include "skills/PsionicPurchases.h"
 #include "skills/SkillBudget.h"
 #include "skills/SkillCosts.h"
 #include "skills/SkillPurchases.h"
@@ -88,12 +90,14 @@ HeroFileReader::HeroFileReader(HeroOperations& builder, ImportMessages& messages
     : builder_(builder), messages_(messages) {
     RegisterEnvelope();
     RegisterSkills();
+    RegisterPerksAndFlaws();
+    RegisterPsionics();
     RegisterCyberware();
     RegisterSpecialItems();
     RegisterNotes();
     RegisterSkillPointAdjustments();
-    // Perks and flaws, psionic skills, equipment, mutations, FX, achievements and benefits,
-    // wealth and last resort points register their elements as their subsystems arrive.
+    // Equipment, mutations, FX, achievements and benefits, wealth and last resort points
+    // register their elements as their subsystems arrive.
 }
 
 void HeroFileReader::RegisterEnvelope() {
@@ -108,6 +112,19 @@ void HeroFileReader::RegisterEnvelope() {
 void HeroFileReader::RegisterSkills() {
     handlers_["CashedOutSkill"] = [this](const XmlAttributes& a) { CashedOutSkillElement(a); };
     handlers_["Skill"] = [this](const XmlAttributes& a) { SkillElement(a); };
+}
+
+void HeroFileReader::RegisterPerksAndFlaws() {
+    handlers_["Perk"] = [this](const XmlAttributes& a) {
+        if (const auto name = Find(a, "Name")) builder_.PerksFlaws().AddPerk(*name);
+    };
+    handlers_["Flaw"] = [this](const XmlAttributes& a) {
+        if (const auto name = Find(a, "Name")) builder_.PerksFlaws().AddFlaw(*name);
+    };
+}
+
+void HeroFileReader::RegisterPsionics() {
+    handlers_["PsionicSkill"] = [this](const XmlAttributes& a) { PsionicSkillElement(a); };
 }
 
 void HeroFileReader::RegisterCyberware() {
@@ -222,8 +239,9 @@ void HeroFileReader::OnContent(const std::string& text) {
         AppendFreeNote(text);
         noteHadContent_ = true;
     }
-    // Content inside "Perk" and "Flaw" ticks the perk or flaw of that name; the perks and
-    // flaws subsystem adds it here.
+    // Content inside "Perk" and "Flaw" ticks the perk or flaw of that name (again).
+    if (inPerk_) builder_.PerksFlaws().AddPerk(Trim(text));
+    if (inFlaw_) builder_.PerksFlaws().AddFlaw(Trim(text));
 }
 
 // --- the envelope -------------------------------------------------------------------------
@@ -358,10 +376,20 @@ void HeroFileReader::SkillElement(const XmlAttributes& attributes) {
     const std::string detail = Text(attributes, "Detail");
     const int level = std::min(Integer(attributes, "Level", 1), kHighestRank);
     if (builder_.Skills().AddSkill(name, detail, level)) return;
-    // A psionic skill stored as a skill is bought as one once the psionics subsystem is here.
+    // A psionic skill stored as a skill is bought as one.
+    if (builder_.Psionics().AddPsi(name, level)) return;
     // The level is named as the file wrote it.
     const auto written = Find(attributes, "Level");
     messages_.Report("Unknown skill: " + name + " " + detail + " " +
+                     (written ? *written : std::string("1")));
+}
+
+void HeroFileReader::PsionicSkillElement(const XmlAttributes& attributes) {
+    const std::string name = Text(attributes, "Name");
+    const int level = std::min(Integer(attributes, "Level", 1), kHighestRank);
+    if (builder_.Psionics().AddPsi(name, level)) return;
+    const auto written = Find(attributes, "Level");
+    messages_.Report("Unknown Psionic Skill: " + name + "  " +
                      (written ? *written : std::string("1")));
 }
 

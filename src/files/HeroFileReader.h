@@ -42,6 +42,8 @@ private:
 
     void RegisterEnvelope();
     void RegisterSkills();
+    void RegisterPerksAndFlaws();
+    void RegisterPsionics();
     void RegisterCyberware();
     void RegisterSpecialItems();
     void RegisterNotes();
@@ -60,6 +62,7 @@ private:
     // The list sections.
     void CashedOutSkillElement(const XmlAttributes& attributes);
     void SkillElement(const XmlAttributes& attributes);
+    void PsionicSkillElement(const XmlAttributes& attributes);
     void CyberwareElement(const XmlAttributes& attributes);
     void PrimitiveElement(const XmlAttributes& attributes);
     void NoteElement(const XmlAttributes& attributes);

@@ -53,6 +53,12 @@ public:
         return *this;
     }
 
+    // One more blank before the next attribute.
+    Element& Gap() {
+        text_ += ' ';
+        return *this;
+    }
+
     // The start tag alone: "<Name ...>", or "<Name ... >" with a blank before the ">".
     std::string Open(bool blank = false) const { return text_ + (blank ? " >" : ">"); }
     // An empty-element tag: "<Name .../>" or, with a blank, "<Name ... />".
@@ -106,6 +112,14 @@ std::vector<std::string> TextLines(const std::string& text) {
         start = end + 1;
     }
     return lines;
+}
+
+// The score a written line takes for an attribute number: the hero's score of STR..PER, 4
+// for any other number.
+int AttributeScore(const THero& hero, int attributeNumber) {
+    if (attributeNumber >= 1 && attributeNumber <= kAttributeCount)
+        return hero.Score[static_cast<std::size_t>(attributeNumber - 1)];
+    return 4;
 }
 
 } // namespace
@@ -350,15 +364,25 @@ void HeroFileWriter::WriteSkills(std::string& out) const {
 }
 
 void HeroFileWriter::WritePerks(std::string& out) const {
-    // The perks and flaws subsystem adds one "Perk" line per ticked perk here.
-    Line(out, "<Perks>");
-    Line(out, "</Perks>");
+    WritePerkFlawLines(out, "Perks", "Perk", Hero().Perks, builder_.Rules().customPerks);
 }
 
 void HeroFileWriter::WriteFlaws(std::string& out) const {
-    // The perks and flaws subsystem adds one "Flaw" line per ticked flaw here.
-    Line(out, "<Flaws>");
-    Line(out, "</Flaws>");
+    WritePerkFlawLines(out, "Flaws", "Flaw", Hero().Flaws, builder_.Rules().customFlaws);
+}
+
+void HeroFileWriter::WritePerkFlawLines(std::string& out, std::string_view section,
+                                        std::string_view element,
+                                        const std::vector<PerkFlawItem>& catalogue,
+                                        const std::vector<PerkFlawItem>& custom) const {
+    // Every ticked entry, also one whose source is not in play now: the hero keeps it.
+    Line(out, "<" + std::string(section) + ">");
+    for (const auto* list : {&catalogue, &custom})
+        for (const PerkFlawItem& item : *list)
+            if (item.Selected)
+                Line(out, Element(0, element).Attr("cost", item.Cost).Attr("Name", item.Name).Open() +
+                              XmlEscape(item.Name) + "</" + std::string(element) + ">");
+    Line(out, EndTag(0, section));
 }
 
 void HeroFileWriter::WritePsionics(std::string& out) const {
@@ -368,7 +392,28 @@ void HeroFileWriter::WritePsionics(std::string& out) const {
     const double adjustment = profession ? profession->PsiAdj : 0.0;
     const int energy = PsionicEnergy(adjustment, hero.CurrentSpecies.PsiMult, hero.Score[attWIL]);
     Line(out, Element(0, "PsionicSkills").Attr("Energy", energy).Open());
-    // The psionics subsystem adds one "PsionicSkill" line per bought psionic skill here.
+    for (const TSkillItem& psionic : hero.Psionics) {
+        if (!psionic.Selected) continue;
+        const int ordinary = AttributeScore(hero, psionic.Attrib) + psionic.Rank;
+        const int good = ordinary / 2;
+        const int amazing = good / 2;
+        Line(out, Element(0, "PsionicSkill")
+                          .Attr("Level", psionic.Rank)
+                          .Attr("Name", psionic.Name)
+                          .Gap()
+                          .Attr("Cost", psionic.TotalCost)
+                          .Attr("Source", psionic.Source)
+                          .Open() +
+                      Enclosed(0, "Ability", AttributeAbbreviation(psionic.Attrib)) +
+                      Enclosed(0, "Die", psionic.Name == psionic.BroadSkill ? "+d4" : "+d0") +
+                      "<Specific/>" +
+                      Element(0, "Score")
+                          .Attr("Ordinary", ordinary)
+                          .Attr("Good", good)
+                          .Attr("Amazing", amazing)
+                          .Empty(false) +
+                      "</PsionicSkill>");
+    }
     Line(out, "</PsionicSkills>");
 }
 

@@ -9,9 +9,11 @@
 // `HeroFileWriter::Text`; a subsystem that gains a list fills its section there.
 
 #include "app/ViewData.h"
+#include "hero/TypeDefinitions.h"
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 class HeroOperations;
 struct THero;
@@ -37,6 +39,9 @@ private:
     void WritePerks(std::string& out) const;
     void WriteFlaws(std::string& out) const;
     void WritePsionics(std::string& out) const;
+    void WritePerkFlawLines(std::string& out, std::string_view section, std::string_view element,
+                            const std::vector<PerkFlawItem>& catalogue,
+                            const std::vector<PerkFlawItem>& custom) const;
     void WriteEquipment(std::string& out) const;
     void WriteCyberware(std::string& out) const;
     void WriteMutations(std::string& out) const;

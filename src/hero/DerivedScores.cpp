@@ -265,5 +265,5 @@ LastResort ComputeLastResort(int per, bool lastResortBonus) {
 // ---------------------------------------------------------------------------
 
 int PsionicEnergy(double professionAdjustment, double speciesMultiplier, int will) {
-    return static_cast<int>(std::trunc((professionAdjustment + speciesMultiplier) * will));
+    return TruncToInt((professionAdjustment + speciesMultiplier) * will);
 }

@@ -30,6 +30,8 @@ enum class Aspect {
     Profession, // the profession and its specialization
     Attributes, // the six scores
     Skills,     // skills bought, ranks, cash-outs
+    Psionics,   // psionic skills bought and their ranks
+    PerksFlaws, // perks and flaws ticked, custom entries added
     Budget,     // the person's adjustments of the skill points
     Count
 };

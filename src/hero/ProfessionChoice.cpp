@@ -3,6 +3,8 @@
 #include "hero/Professions.h"
 #include "rules/RulesConfiguration.h"
 
+#include <algorithm>
+
 void ProfessionChoice::ResetToBuiltIns() {
     list = BuiltInProfessions();
     choices.clear();
@@ -50,28 +52,46 @@ void ProfessionChoice::Choose(int index) {
     document_.SetChanged(true);
     hero.ProfessionIndex = index >= 0 && index < static_cast<int>(list.size()) ? index : -1;
     hero.Specialization = -1;
-    specializations.clear();
-    switch (hero.ProfessionIndex) {
-    case kWeaponSpecializationPosition:
-        for (const TSkillItem& skill : hero.Skills)
-            if (skill.CombatSpec && rules_.ValidSource(skill.Source))
-                specializations.push_back(skill.Name);
-        break;
-    case kResistanceBonusPosition:
-        specializations.assign(kResistanceBonusChoices.begin(), kResistanceBonusChoices.end());
-        break;
-    case kPsionicSpecializationPosition:
-        for (const TSkillItem& psionic : hero.Psionics)
-            if (psionic.Name == psionic.BroadSkill) specializations.push_back(psionic.Name);
-        break;
-    default:
-        break;
-    }
+    specializations = SpecializationItems();
 
     if (const TProfData* profession = Chosen())
         hero.ProfessionMinimums = MinimumsOf(*profession);
     else
         hero.ProfessionMinimums.fill(kNoProfessionMinimum);
+    document_.Touch(Aspect::Profession);
+}
+
+std::vector<std::string> ProfessionChoice::SpecializationItems() const {
+    const THero& hero = document_.Hero;
+    std::vector<std::string> items;
+    switch (hero.ProfessionIndex) {
+    case kWeaponSpecializationPosition:
+        for (const TSkillItem& skill : hero.Skills)
+            if (skill.CombatSpec && rules_.ValidSource(skill.Source)) items.push_back(skill.Name);
+        break;
+    case kResistanceBonusPosition:
+        items.assign(kResistanceBonusChoices.begin(), kResistanceBonusChoices.end());
+        break;
+    case kPsionicSpecializationPosition:
+        for (const TSkillItem& psionic : hero.Psionics)
+            if (psionic.Name == psionic.BroadSkill) items.push_back(psionic.Name);
+        break;
+    default:
+        break;
+    }
+    return items;
+}
+
+void ProfessionChoice::RefreshSpecializations() {
+    std::vector<std::string> items = SpecializationItems();
+    if (items == specializations) return;
+    HeroDocument::Operation operation(document_);
+    const std::string chosen = ChosenSpecialization();
+    specializations = std::move(items);
+    const auto found = std::find(specializations.begin(), specializations.end(), chosen);
+    document_.Hero.Specialization = chosen.empty() || found == specializations.end()
+                                        ? -1
+                                        : static_cast<int>(found - specializations.begin());
     document_.Touch(Aspect::Profession);
 }
 

@@ -30,6 +30,9 @@ public:
     // Chooses the specialization of that text when the list offers it.
     void ChooseSpecializationByName(const std::string& name);
     std::string ChosenSpecialization() const;
+    // Builds the specialization list again from the catalogues just read (weapon skills,
+    // psionic broad skills), keeping the chosen entry when it is still offered.
+    void RefreshSpecializations();
 
     // The chosen profession; null when none is chosen.
     const TProfData* Chosen() const;
@@ -43,6 +46,8 @@ public:
     std::vector<std::string> specializations; // the specialization list of the profession
 
 private:
+    std::vector<std::string> SpecializationItems() const;
+
     HeroDocument& document_;
     const RulesConfiguration& rules_;
 };

@@ -6,6 +6,7 @@
 #include "hero/ProfessionChoice.h"
 #include "hero/Professions.h"
 #include "rules/RulesConfiguration.h"
+#include "skills/PerksAndFlaws.h"
 #include "skills/SkillPurchases.h"
 #include "xml/ValueParsing.h"
 
@@ -41,8 +42,10 @@ void SkillBudget::CalculateSkillPoints() {
             if (rank.empty() && !cell0.empty()) ++broadUsed;
         }
     }
-    // Perks and flaws, benefits and last resort points add their costs here as their pages
-    // arrive, each a function of the hero.
+    // The perks' and flaws' net adjustment gives points back when positive.
+    used -= TotalPerksAndFlaws(hero, rules_.customPerks, rules_.customFlaws).net;
+    // Benefits and last resort points add their costs here as their pages arrive, each a
+    // function of the hero.
     const TSpeciesData& species = hero.CurrentSpecies;
     if (hero.Primitive && species.Primitive) used += kPrimitiveReductionCost;
     if (hero.CyberSkill && !species.CyberSkill) used += kCyberSkillCost;

@@ -5,6 +5,7 @@
 #include "rules/RulesConfiguration.h"
 #include "skills/SkillCatalogue.h"
 #include "skills/SkillCosts.h"
+#include "skills/SkillTree.h"
 #include "xml/ValueParsing.h"
 
 #include <algorithm>
@@ -65,10 +66,6 @@ void SkillPurchases::OfferSkills() {
 
     const TProfData* profession = professions_.Chosen();
     const std::string code = profession ? profession->SkillDiscount : std::string();
-    TableView tree;
-    std::string previousBroadSkill;
-    int current = -1; // the node new nodes go under; -1 is the top level
-    std::vector<int> parents;
     for (const TSkillItem& entry : catalogue_) {
         if (!rules_.ValidSource(entry.Source)) continue;
         TSkillItem offered = entry;
@@ -76,20 +73,8 @@ void SkillPurchases::OfferSkills() {
         offered.TotalCost = offered.Cost;
         offered.Rank = 1;
         hero.Skills.push_back(offered);
-
-        // Each run of one broad skill name hangs under the run's first entry.
-        if (offered.BroadSkill != previousBroadSkill && !previousBroadSkill.empty() && current >= 0)
-            current = parents[static_cast<std::size_t>(current)];
-        const int node = static_cast<int>(parents.size());
-        parents.push_back(current);
-        const int depth = current < 0 ? 0 : 1;
-        tree.push_back(
-            {std::to_string(depth), offered.Name + " [" + std::to_string(offered.Cost) + "]"});
-        current = node;
-        if (offered.BroadSkill == previousBroadSkill && !previousBroadSkill.empty())
-            current = parents[static_cast<std::size_t>(current)];
-        previousBroadSkill = offered.BroadSkill;
     }
+    TableView tree = OfferedSkillTree(hero.Skills);
     document_.Views.SetTable(kSkillTree, std::move(tree));
 
     RestorePurchases(keptSkills, keptInstances);
