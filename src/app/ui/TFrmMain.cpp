@@ -11,6 +11,8 @@
 #include "hero/ui/AttributePanel.h"
 #include "hero/ui/MainPage.h"
 #include "hero/ui/NotesPage.h"
+#include "skills/ui/PerksFlawsPage.h"
+#include "skills/ui/PsionicsPage.h"
 #include "skills/ui/SkillsPage.h"
 
 #include <QAction>
@@ -205,13 +207,19 @@ void TFrmMain::BuildPages() {
     viewPages_.push_back(mainPage);
     viewPages_.push_back(notesPage);
     auto* skillsPage = new SkillsPage(builder_, pageStack_);
+    auto* perksFlawsPage = new PerksFlawsPage(builder_, pageStack_);
     auto* campaignPage = new CampaignPage(builder_, pageStack_);
+    auto* psionicsPage = new PsionicsPage(builder_, pageStack_);
     viewPages_.push_back(skillsPage);
+    viewPages_.push_back(perksFlawsPage);
     viewPages_.push_back(campaignPage);
+    viewPages_.push_back(psionicsPage);
     pages_[0] = mainPage;
     pages_[1] = notesPage;
     pages_[2] = skillsPage;
+    pages_[3] = perksFlawsPage;
     pages_[5] = campaignPage;
+    pages_[7] = psionicsPage;
     for (int i = 0; i < static_cast<int>(pages_.size()); ++i) {
         if (!pages_[i]) pages_[i] = NotBuiltPage(pageButtons_[i]->objectName().mid(3));
         // A page larger than the room left for it scrolls.
