@@ -9,6 +9,7 @@
 #include <cstdarg>
 #include <cstdio>
 #include <fstream>
+#include <map>
 #include <iterator>
 #include <sstream>
 
@@ -431,6 +432,59 @@ XmlReadResult ReadXmlText(std::string_view text, const XmlHandlers& handlers,
     return session.Run(repaired);
 }
 
+namespace {
+
+// The events of one file as the parser gave them, content kept with its white space, so that
+// a catalogue read again unchanged is replayed instead of parsed (the catalogues are read
+// again at every change of sources and by hero files that name other sources).
+struct RecordedEvent {
+    enum class Kind { Start, Empty, Content, End } kind;
+    std::string name; // the element, or the content
+    XmlAttributes attributes;
+};
+
+struct RecordedFile {
+    std::string bytes;
+    std::vector<RecordedEvent> events;
+    XmlReadResult result;
+};
+
+// Files larger than this are parsed every time; the cache holds a few catalogues.
+constexpr std::size_t kLargestRecordedFile = 16u << 20;
+constexpr std::size_t kRecordedFiles = 32;
+
+std::map<std::string, RecordedFile>& RecordedFiles() {
+    static std::map<std::string, RecordedFile> files;
+    return files;
+}
+
+XmlReadResult Replay(const RecordedFile& recorded, const XmlHandlers& handlers) {
+    for (const RecordedEvent& event : recorded.events) {
+        switch (event.kind) {
+        case RecordedEvent::Kind::Start:
+            if (handlers.startTag) handlers.startTag(event.name, event.attributes);
+            break;
+        case RecordedEvent::Kind::Empty:
+            if (handlers.emptyTag) handlers.emptyTag(event.name, event.attributes);
+            break;
+        case RecordedEvent::Kind::End:
+            if (handlers.endTag) handlers.endTag(event.name);
+            break;
+        case RecordedEvent::Kind::Content:
+            if (!handlers.content) break;
+            if (handlers.keepWhitespace) {
+                handlers.content(event.name);
+            } else if (std::string text = CollapseWhitespace(event.name); !text.empty()) {
+                handlers.content(text);
+            }
+            break;
+        }
+    }
+    return recorded.result;
+}
+
+} // namespace
+
 XmlReadResult ReadXmlFile(const std::filesystem::path& file, const XmlHandlers& handlers) {
     std::ifstream in(file, std::ios::binary);
     if (!in) {
@@ -439,5 +493,30 @@ XmlReadResult ReadXmlFile(const std::filesystem::path& file, const XmlHandlers& 
         return result;
     }
     std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    return ReadXmlText(bytes, handlers, file.string());
+    auto& files = RecordedFiles();
+    const std::string key = file.string();
+    if (const auto found = files.find(key); found != files.end() && found->second.bytes == bytes)
+        return Replay(found->second, handlers);
+    if (bytes.size() > kLargestRecordedFile) return ReadXmlText(bytes, handlers, key);
+
+    RecordedFile recorded;
+    XmlHandlers recorder;
+    recorder.keepWhitespace = true;
+    recorder.startTag = [&recorded](const std::string& name, const XmlAttributes& attributes) {
+        recorded.events.push_back({RecordedEvent::Kind::Start, name, attributes});
+    };
+    recorder.emptyTag = [&recorded](const std::string& name, const XmlAttributes& attributes) {
+        recorded.events.push_back({RecordedEvent::Kind::Empty, name, attributes});
+    };
+    recorder.endTag = [&recorded](const std::string& name) {
+        recorded.events.push_back({RecordedEvent::Kind::End, name, {}});
+    };
+    recorder.content = [&recorded](const std::string& text) {
+        recorded.events.push_back({RecordedEvent::Kind::Content, text, {}});
+    };
+    recorded.result = ReadXmlText(bytes, recorder, key);
+    recorded.bytes = std::move(bytes);
+    if (files.size() >= kRecordedFiles) files.erase(files.begin());
+    const RecordedFile& kept = files.insert_or_assign(key, std::move(recorded)).first->second;
+    return Replay(kept, handlers);
 }
