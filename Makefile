@@ -55,7 +55,8 @@ fuzz: deps
 	$(call run_fuzz,configuration_catalogue,Data/config.xml)
 	$(call run_fuzz,rule_sets,Data/rulesets.xml)
 	$(call run_fuzz,species_catalogue,Data/species.xml)
-	$(call run_fuzz,skill_catalogue,Data/skills.xml)
+	$(call run_fuzz,skill_catalogue,Data/skills.xml Data/psionics.xml)
+	$(call run_fuzz,perk_flaw_catalogue,Data/perksnflaws.xml)
 	$(call run_fuzz,defaults_file,fuzz/seeds/defaults.xml)
 	$(call run_fuzz,recent_files,fuzz/seeds/recent.txt)
 
