@@ -93,5 +93,8 @@ void HeroBuilder::ReloadCatalogues() {
     perksFlaws_.LoadPerksFlaws();
     perksFlaws_.RestoreSelections(keptPerks, keptFlaws);
 
-    // 9 to 12: cyberware, benefits, mutations and FX follow with their subsystems.
+    // 9. The benefits catalogue; bought benefits stay.
+    achievements_.LoadBenefits();
+
+    // 10 to 12: cyberware, mutations and FX follow with their subsystems.
 }

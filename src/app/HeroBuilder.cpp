@@ -20,16 +20,21 @@ HeroBuilder::HeroBuilder(Prompter& prompter, const AppPaths& paths)
     : document_(prompter, paths), rules_(document_), identity_(document_, rules_),
       species_(document_, rules_), professions_(document_, rules_),
       attributes_(document_, rules_, professions_), skills_(document_, rules_, professions_),
-      psionics_(document_, rules_, professions_), perksFlaws_(document_, rules_), budget_(document_, rules_, professions_) {
+      psionics_(document_, rules_, professions_), perksFlaws_(document_, rules_), budget_(document_, rules_, professions_),
+      achievements_(document_, rules_, professions_, attributes_) {
     document_.SetSettle([this](const AspectSet& touched) { Settle(touched); });
 }
 
 void HeroBuilder::Settle(const AspectSet& touched) {
     using enum Aspect;
+    // 0. The advancement figures and the benefits' bonus totals, which the limits and the
+    // derived scores read.
+    if (touched.Any({Achievements, Profession, Sources})) achievements_.CountAdvancement();
     // 1. Limits: a new species, profession or rule set may leave scores outside them.
     if (touched.Any({Species, Profession, Rules, Sources})) attributes_.ApplyLimits();
     // 2. The attribute panel: limits, scores and every derived score.
-    if (touched.Any({Attributes, Species, Profession, Rules, Sources})) attributes_.PaintScores();
+    if (touched.Any({Attributes, Achievements, Species, Profession, Rules, Sources}))
+        attributes_.PaintScores();
     // 3. The tables that spend skill points (their scores follow the attributes).
     if (touched.Any({Skills, Attributes, Species, Profession, Rules, Sources}))
         skills_.PaintSelectedSkills();
@@ -39,10 +44,11 @@ void HeroBuilder::Settle(const AspectSet& touched) {
     if (touched.Any({PerksFlaws, Sources})) perksFlaws_.PaintPerksFlaws();
     // 5. The budget, read from those tables, the perk and flaw totals and the INT resistance
     // modifier.
-    if (touched.Any({Skills, Psionics, PerksFlaws, Attributes, Species, Profession, Rules, Sources,
-                     Budget}))
+    if (touched.Any({Skills, Psionics, PerksFlaws, Achievements, Attributes, Species, Profession,
+                     Rules, Sources, Budget}))
         budget_.CalculateSkillPoints();
     if (touched.Any({Budget})) budget_.PaintAdjustments();
+    if (touched.Any({Achievements, Profession, Sources})) achievements_.PaintAchievements();
     // 6. The fixed notes on the rules, the species and the profession.
     if (touched.Any({Rules, Species, Profession, Sources})) budget_.PaintFixedNotes();
     // 7. The choices and the identity.

@@ -5,6 +5,7 @@
 // the end of every operation. Windows call its operations and repaint from its views.
 
 #include "app/HeroOperations.h"
+#include "gear/Achievements.h"
 #include "hero/AttributeScores.h"
 #include "hero/HeroDocument.h"
 #include "hero/HeroIdentity.h"
@@ -71,6 +72,7 @@ public:
     PsionicPurchases& Psionics() override { return psionics_; }
     const PsionicPurchases& Psionics() const { return psionics_; }
     PerksAndFlaws& PerksFlaws() override { return perksFlaws_; }
+    Achievements& Advancement() override { return achievements_; }
 
     // Shorthands for what every page reads.
     THero& Hero() { return document_.Hero; }
@@ -97,5 +99,6 @@ private:
     PsionicPurchases psionics_;
     PerksAndFlaws perksFlaws_;
     SkillBudget budget_;
+    Achievements achievements_;
     std::vector<std::string> catalogueProblems_;
 };

@@ -53,15 +53,8 @@ void HeroBuilder::ClearHero() {
     hero.FXTotals = TFXBenefit{};
 
     // 9. Achievements and benefits.
-    hero.AchievementEntries.clear();
-    hero.Benefits.clear();
-    hero.AchievementTotals = TAchievementTotals{};
+    achievements_.ClearAchievements();
     ViewData& views = document_.Views;
-    views.SetLabel(kBenefitsPurchasedLabel, "");
-    views.SetLabel(kPointsEarnedLabel, "0");
-    views.SetLabel(kPointsNeededLabel, "6");
-    views.SetLabel(kPointsAvailableLabel, "0");
-    views.SetLabel(kLevelLabel, "1");
 
     // 10. Mutations, wealth accounts, last resort points, skill point adjustments.
     hero.Advantages.clear();

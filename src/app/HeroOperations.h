@@ -15,6 +15,7 @@ class SkillPurchases;
 class SkillBudget;
 class PsionicPurchases;
 class PerksAndFlaws;
+class Achievements;
 
 class HeroOperations {
 public:
@@ -33,6 +34,7 @@ public:
     virtual SkillBudget& Budget() = 0;
     virtual PsionicPurchases& Psionics() = 0;
     virtual PerksAndFlaws& PerksFlaws() = 0;
+    virtual class Achievements& Advancement() = 0;
 
     // Clears the hero back to its initial state (the rules in force stay).
     virtual void ClearHero() = 0;

@@ -2,6 +2,7 @@
 
 #include "app/HeroOperations.h"
 #include "files/ImportMessages.h"
+#include "gear/Achievements.h"
 #include "hero/AttributeScores.h"
 #include "hero/HeroIdentity.h"
 #include "hero/ProfessionChoice.h"
@@ -93,11 +94,12 @@ HeroFileReader::HeroFileReader(HeroOperations& builder, ImportMessages& messages
     RegisterPerksAndFlaws();
     RegisterPsionics();
     RegisterCyberware();
+    RegisterAchievements();
     RegisterSpecialItems();
     RegisterNotes();
     RegisterSkillPointAdjustments();
-    // Equipment, mutations, FX, achievements and benefits, wealth and last resort points
-    // register their elements as their subsystems arrive.
+    // Equipment, mutations, FX, wealth and last resort points register their elements as
+    // their subsystems arrive.
 }
 
 void HeroFileReader::RegisterEnvelope() {
@@ -125,6 +127,20 @@ void HeroFileReader::RegisterPerksAndFlaws() {
 
 void HeroFileReader::RegisterPsionics() {
     handlers_["PsionicSkill"] = [this](const XmlAttributes& a) { PsionicSkillElement(a); };
+}
+
+void HeroFileReader::RegisterAchievements() {
+    // Entries go through "Add Points" (a value that is not a whole number adds nothing);
+    // benefits are bought by name, and one refused or unknown is passed over.
+    handlers_["Achievement"] = [this](const XmlAttributes& a) {
+        builder_.Advancement().AddPoints(Text(a, "Points"), Text(a, "Description"));
+    };
+    handlers_["Benefit"] = [this](const XmlAttributes& a) {
+        for (const XmlAttribute& attribute : a)
+            if (attribute.name == "Name" && !builder_.Advancement().AddBenefit(attribute.value))
+                notices_.push_back("Benefit not bought: " + attribute.value +
+                                   " is not in the catalogue, or its attribute is at its maximum");
+    };
 }
 
 void HeroFileReader::RegisterCyberware() {

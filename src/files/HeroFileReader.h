@@ -44,6 +44,7 @@ private:
     void RegisterSkills();
     void RegisterPerksAndFlaws();
     void RegisterPsionics();
+    void RegisterAchievements();
     void RegisterCyberware();
     void RegisterSpecialItems();
     void RegisterNotes();

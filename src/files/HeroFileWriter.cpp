@@ -4,6 +4,7 @@
 #include "xml/XmlEventReader.h"
 
 #include "app/HeroOperations.h"
+#include "gear/Achievements.h"
 #include "hero/AttributeScores.h"
 #include "hero/HeroIdentity.h"
 #include "hero/ProfessionChoice.h"
@@ -453,9 +454,21 @@ void HeroFileWriter::WriteSpecialItems(std::string& out) const {
     Line(out, "</SpecialItems>");
 }
 
-void HeroFileWriter::WriteAchievements(std::string&) const {
-    // Written only when the hero has achievement point entries; the achievements subsystem
-    // writes the section here.
+void HeroFileWriter::WriteAchievements(std::string& out) const {
+    // Written only when the hero has achievement point entries; the rows as their tables
+    // show them.
+    const ViewData& views = builder_.Document().Views;
+    const TableView& entries = views.Table(kAchievementTable);
+    if (entries.empty()) return;
+    Line(out, "<Achievements>");
+    for (const TableRow& row : entries)
+        Line(out, Element(2, "Achievement")
+                      .Attr("Points", row.at(0))
+                      .Attr("Description", row.at(1))
+                      .Empty(true));
+    for (const TableRow& row : views.Table(kBenefitsTable))
+        Line(out, Element(2, "Benefit").Attr("Cost", row.at(0)).Attr("Name", row.at(1)).Empty(true));
+    Line(out, "</Achievements>");
 }
 
 void HeroFileWriter::WriteSpecialNotes(std::string& out) const {

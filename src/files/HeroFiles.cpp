@@ -259,13 +259,16 @@ HeroLoad HeroFiles::LoadHeroText(std::string_view text, const std::string& name)
             messages_.Report(notice);
         // Scores outside the limits of the species and profession read are moved into them.
         builder_.Attributes().ApplyLimits();
+        const BonusTotals bonuses = builder_.Attributes().Bonuses();
         for (int a = 0; a < kAttributeCount; ++a) {
             const std::size_t i = static_cast<std::size_t>(a);
             const std::optional<int> asked = reader.FileScores()[i];
-            if (asked && *asked != hero.Score[i])
+            // The file holds the base: what the benefits and other bonuses leave out.
+            const int base = AttributeBase(hero.Score[i], bonuses.Attr[i]);
+            if (asked && *asked != base)
                 messages_.Report(kAttributeNames[i] + " score " + std::to_string(*asked) +
                                  " moved into the limits of the species and profession: " +
-                                 std::to_string(hero.Score[i]));
+                                 std::to_string(base));
         }
 
         TableView rows;

@@ -32,6 +32,7 @@ enum class Aspect {
     Skills,     // skills bought, ranks, cash-outs
     Psionics,   // psionic skills bought and their ranks
     PerksFlaws, // perks and flaws ticked, custom entries added
+    Achievements, // achievement point entries and bought benefits
     Budget,     // the person's adjustments of the skill points
     Count
 };

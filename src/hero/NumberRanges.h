@@ -39,6 +39,10 @@ inline constexpr IntRange kAdjustmentRange{-1000, 1000};
 // Point budgets of a rule set (attribute points, FX points) and its skill point multiplier.
 inline constexpr IntRange kBudgetRange{0, 1000};
 inline constexpr IntRange kSkillPointMultiplierRange{0, 100};
+// Benefits: the hero level from which a profession column offers one (100 and above keep it
+// out), and achievement points typed for one entry.
+inline constexpr IntRange kBenefitLevelRange{0, 1000};
+inline constexpr IntRange kAchievementPointRange{-100'000, 100'000};
 // Counts kept by a species record: broad skills.
 inline constexpr IntRange kCountRange{0, 99};
 // Cyberware: progress level, quality (1 Ordinary .. 3 Amazing, 0 unknown), size in tolerance

@@ -1,5 +1,6 @@
 #include "skills/SkillBudget.h"
 
+#include "gear/GearViews.h"
 #include "hero/AttributeScores.h"
 #include "hero/CheckedArithmetic.h"
 #include "hero/NumberRanges.h"
@@ -44,8 +45,9 @@ void SkillBudget::CalculateSkillPoints() {
     }
     // The perks' and flaws' net adjustment gives points back when positive.
     used -= TotalPerksAndFlaws(hero, rules_.customPerks, rules_.customFlaws).net;
-    // Benefits and last resort points add their costs here as their pages arrive, each a
-    // function of the hero.
+    // The bought benefits' cost in the hero's column (last resort points follow with their
+    // page).
+    used += hero.AchievementTotals.BenefitsPurchased;
     const TSpeciesData& species = hero.CurrentSpecies;
     if (hero.Primitive && species.Primitive) used += kPrimitiveReductionCost;
     if (hero.CyberSkill && !species.CyberSkill) used += kCyberSkillCost;
@@ -74,6 +76,8 @@ void SkillBudget::CalculateSkillPoints() {
                              std::to_string(budget.StartingPoints - budget.PointsUsed) + "  [" +
                                  std::to_string(budget.PointsUsed) + " used of " +
                                  std::to_string(budget.StartingPoints) + "]");
+    // The Achievements page shows the same balance.
+    document_.Views.SetLabel(kPointsAvailableLabel, document_.Views.Label(kSkillPointsLabel).text);
     document_.Views.SetLabel(kBroadSkillsLabel,
                              std::to_string(budget.MaxBroadSkills - budget.BroadSkillsUsed) + " [" +
                                  std::to_string(budget.BroadSkillsUsed) + " used of " +

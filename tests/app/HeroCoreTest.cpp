@@ -128,7 +128,9 @@ TEST_F(HeroCore, EachAttributeUpdatesWhatDependsOnIt) {
 
 TEST_F(HeroCore, CostCountsBasesAndTurnsRedOverTheRuleSetsBudget) {
     builder->Hero().MutationTotals.Per = 1; // also raises the PER maximum
-    builder->Hero().BenefitTotals.Str = 2;
+    TBenefit strength; // a bought benefit: its raise counts in the bonus totals
+    strength.Str = 2;
+    builder->Hero().Benefits.push_back(strength);
     Recompute();
     EXPECT_EQ(Labels("PER.Limits STR.Limits"), "4/15 4/14");
     Set(attSTR, 13);

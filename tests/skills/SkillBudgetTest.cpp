@@ -165,13 +165,12 @@ TEST_F(SkillBudgetTest, AdjustmentsFromAFileAreAddedUpWithoutWrappingAround) {
 }
 
 TEST_F(SkillBudgetTest, TechOpGainsItsLevelMinusOne) {
-    builder->Hero().AchievementTotals.Level = 4;
+    builder->Advancement().AddPoints("21", "Four levels' worth"); // level 4
     ChooseProfession("Free Agent");
-    EXPECT_EQ(Budget().StartingPoints, 45);
+    EXPECT_EQ(Budget().StartingPoints, 45 + 21);
     ChooseProfession("Tech Op"); // INT 11: 50 points, and 3 more at level 4
-    EXPECT_EQ(Budget().StartingPoints, 53);
-    builder->Hero().AchievementTotals.Level = 1;
-    Recompute();
+    EXPECT_EQ(Budget().StartingPoints, 50 + 21 + 3);
+    builder->Advancement().RemoveAchievement(1);
     EXPECT_EQ(Label("SkillPoints"), "50  [0 used of 50]");
 }
 
