@@ -3,6 +3,7 @@
 //   tavorn-cli show  [--appdir DIR] HERO.xml...      every view of the loaded hero, as JSON
 //   tavorn-cli check [--appdir DIR] HERO.xml...      the import error lines; exit 1 if any
 //   tavorn-cli save  [--appdir DIR] IN.xml OUT.xml   open IN and save it as OUT
+//   tavorn-cli robot ... and tavorn-cli roster ...   robots and the roster (RobotCommands.h)
 //
 // Exit codes: 0 done, 1 import errors (check), 2 usage error or a file that cannot be read
 // or written.
@@ -10,6 +11,7 @@
 #include "app/HeroBuilder.h"
 #include "app/Paths.h"
 #include "app/ScriptedPrompter.h"
+#include "cli/RobotCommands.h"
 #include "cli/ViewsJson.h"
 #include "files/HeroFiles.h"
 
@@ -27,9 +29,14 @@ constexpr int kOk = 0;
 constexpr int kImportErrors = 1;
 constexpr int kFailure = 2;
 
-constexpr const char* kUsage = "usage: tavorn-cli show  [--appdir DIR] HERO.xml...\n"
-                               "       tavorn-cli check [--appdir DIR] HERO.xml...\n"
-                               "       tavorn-cli save  [--appdir DIR] IN.xml OUT.xml\n";
+constexpr const char* kUsage =
+    "usage: tavorn-cli show  [--appdir DIR] HERO.xml...\n"
+    "       tavorn-cli check [--appdir DIR] HERO.xml...\n"
+    "       tavorn-cli save  [--appdir DIR] IN.xml OUT.xml\n"
+    "       tavorn-cli robot show  [--appdir DIR] ROBOT.xml\n"
+    "       tavorn-cli robot save  [--appdir DIR] IN.xml OUT.xml\n"
+    "       tavorn-cli robot sheet [--appdir DIR] ROBOT.xml -o OUT.html\n"
+    "       tavorn-cli roster [--appdir DIR] FILE... -o Roster.html\n";
 
 struct Arguments {
     std::string command;
@@ -124,6 +131,10 @@ private:
 } // namespace
 
 int main(int argc, char* argv[]) {
+    if (argc >= 2 && (argv[1] == std::string("robot") || argv[1] == std::string("roster"))) {
+        const std::vector<std::string> rest(argv + 2, argv + argc);
+        return argv[1] == std::string("robot") ? RunRobotCommand(rest) : RunRosterCommand(rest);
+    }
     const auto arguments = Parse(argc, argv);
     if (!arguments) {
         std::cerr << kUsage;

@@ -1,5 +1,6 @@
 #include "app/ui/AppWindows.h"
 
+#include "app/HeroBuilder.h"
 #include "app/ui/TFrmAbout.h"
 #include "app/ui/TFrmMain.h"
 #include "dice/ui/TFrmDice.h"
@@ -24,8 +25,12 @@ AppWindows::AppWindows(HeroBuilder& builder, Prompter& prompter, const AppPaths&
     tmplt = new TFrmTmplt(owner);
     load = new TFrmLoad(owner);
     ships = new TFrmShips(owner);
-    roster = new TFrmRoster(owner);
-    robot = new TFrmRobot(owner);
+    roster = new TFrmRoster(*this, builder, prompter, paths, owner);
+    // The robot designer offers upgrades of the sources the hero builder has in play.
+    robot = new TFrmRobot(
+        *this, prompter, paths,
+        [&builder](const std::string& source) { return builder.Rules().ValidSource(source); },
+        owner);
     perkFlaw = new TFrmPerkFlaw(owner);
     main->SetWindows(this);
 }

@@ -144,9 +144,6 @@ void TFrmMain::BuildMenus() {
             [this] { builder_.ReportNotYetEnabled(); });
     connect(addAction(switchTo, "Roster1", tr("Roster")), &QAction::triggered, this,
             &TFrmMain::Roster1Click);
-    // Nothing in the hero builder leads to the other tools yet.
-    switchTo->setEnabled(false);
-    switchTo->menuAction()->setEnabled(false);
 
     QAction* about = menuBar()->addAction(tr("&About"));
     about->setObjectName("About1");
