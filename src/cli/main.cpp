@@ -3,6 +3,7 @@
 //   tavorn-cli show  [--appdir DIR] HERO.xml...      every view of the loaded hero, as JSON
 //   tavorn-cli check [--appdir DIR] HERO.xml...      the import error lines; exit 1 if any
 //   tavorn-cli save  [--appdir DIR] IN.xml OUT.xml   open IN and save it as OUT
+//   tavorn-cli ship  [--appdir DIR] --hull NAME ...  a starship design, as JSON
 //
 // Exit codes: 0 done, 1 import errors (check), 2 usage error or a file that cannot be read
 // or written.
@@ -10,6 +11,7 @@
 #include "app/HeroBuilder.h"
 #include "app/Paths.h"
 #include "app/ScriptedPrompter.h"
+#include "cli/ShipCommand.h"
 #include "cli/ViewsJson.h"
 #include "files/HeroFiles.h"
 
@@ -29,7 +31,8 @@ constexpr int kFailure = 2;
 
 constexpr const char* kUsage = "usage: tavorn-cli show  [--appdir DIR] HERO.xml...\n"
                                "       tavorn-cli check [--appdir DIR] HERO.xml...\n"
-                               "       tavorn-cli save  [--appdir DIR] IN.xml OUT.xml\n";
+                               "       tavorn-cli save  [--appdir DIR] IN.xml OUT.xml\n"
+                               "       tavorn-cli ship  [--appdir DIR] --hull NAME ...\n";
 
 struct Arguments {
     std::string command;
@@ -124,6 +127,8 @@ private:
 } // namespace
 
 int main(int argc, char* argv[]) {
+    if (argc >= 2 && std::string(argv[1]) == "ship")
+        return RunShipCommand(std::vector<std::string>(argv + 2, argv + argc));
     const auto arguments = Parse(argc, argv);
     if (!arguments) {
         std::cerr << kUsage;
