@@ -129,8 +129,7 @@ bool Add(ShipDesigner& designer, ScriptedPrompter& prompter, ShipSection section
     for (std::size_t row = 1; row < offered.size(); ++row)
         if (offered[row][0] == name) return designer.AddComponent(row - 1) || failed();
     const std::string caption(kShipSectionCaptions[static_cast<std::size_t>(section)]);
-    std::cerr << "tavorn-cli: no component named \"" << name << "\" is offered in " << caption
-              << "\n";
+    std::cerr << "tavorn-cli: \"" << name << "\" is not offered in " << caption << "\n";
     return false;
 }
 
