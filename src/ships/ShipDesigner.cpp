@@ -175,6 +175,10 @@ void ShipDesigner::ClearDesign() {
     section_ = ShipSection::Hull;
 }
 
+void ShipDesigner::ReportNotYetEnabled() {
+    prompter_.plain("Not yet enabled..\rCheck back in a future version");
+}
+
 void ShipDesigner::PaintComponentLists() {
     const auto table = [this](ShipSection section) {
         return kShipComponentTables[static_cast<std::size_t>(section)];

@@ -98,6 +98,8 @@ public:
     bool ClearEntries(ShipEntryList list);
     // File > Clear: a new, empty design; the component list goes back to the hulls.
     void ClearDesign();
+    // "Switch to" > "Creature": that tool is not built yet.
+    void ReportNotYetEnabled();
 
     // --- what the window reads -----------------------------------------------------------
     const ViewData& Views() const { return views_; }

@@ -23,7 +23,7 @@ AppWindows::AppWindows(HeroBuilder& builder, Prompter& prompter, const AppPaths&
     dice = new TFrmDice(owner);
     tmplt = new TFrmTmplt(owner);
     load = new TFrmLoad(owner);
-    ships = new TFrmShips(owner);
+    ships = new TFrmShips(prompter, paths, *this, owner);
     roster = new TFrmRoster(owner);
     robot = new TFrmRobot(owner);
     perkFlaw = new TFrmPerkFlaw(owner);
