@@ -37,7 +37,7 @@ public:
     void NewHero();
     // Marks the hero changed (an edit the builder does not see itself).
     void MarkChanged();
-    // "Creatures" and "Ships": their work is not built yet.
+    // "Creatures": its work is not built yet.
     void ReportNotYetEnabled();
 
     // --- rules ---------------------------------------------------------------------------

@@ -4,6 +4,7 @@
 //   tavorn-cli check [--appdir DIR] HERO.xml...      the import error lines; exit 1 if any
 //   tavorn-cli save  [--appdir DIR] IN.xml OUT.xml   open IN and save it as OUT
 //   tavorn-cli robot ... and tavorn-cli roster ...   robots and the roster (RobotCommands.h)
+//   tavorn-cli ship  [--appdir DIR] --hull NAME ...  a starship design, as JSON
 //
 // Exit codes: 0 done, 1 import errors (check), 2 usage error or a file that cannot be read
 // or written.
@@ -12,6 +13,7 @@
 #include "app/Paths.h"
 #include "app/ScriptedPrompter.h"
 #include "cli/RobotCommands.h"
+#include "cli/ShipCommand.h"
 #include "cli/ViewsJson.h"
 #include "files/HeroFiles.h"
 
@@ -36,7 +38,8 @@ constexpr const char* kUsage =
     "       tavorn-cli robot show  [--appdir DIR] ROBOT.xml\n"
     "       tavorn-cli robot save  [--appdir DIR] IN.xml OUT.xml\n"
     "       tavorn-cli robot sheet [--appdir DIR] ROBOT.xml -o OUT.html\n"
-    "       tavorn-cli roster [--appdir DIR] FILE... -o Roster.html\n";
+    "       tavorn-cli roster [--appdir DIR] FILE... -o Roster.html\n"
+    "       tavorn-cli ship  [--appdir DIR] --hull NAME ...\n";
 
 struct Arguments {
     std::string command;
@@ -135,6 +138,8 @@ int main(int argc, char* argv[]) {
         const std::vector<std::string> rest(argv + 2, argv + argc);
         return argv[1] == std::string("robot") ? RunRobotCommand(rest) : RunRosterCommand(rest);
     }
+    if (argc >= 2 && std::string(argv[1]) == "ship")
+        return RunShipCommand(std::vector<std::string>(argv + 2, argv + argc));
     const auto arguments = Parse(argc, argv);
     if (!arguments) {
         std::cerr << kUsage;

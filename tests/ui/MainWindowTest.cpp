@@ -36,7 +36,7 @@ private slots:
             menus << action->text().remove('&');
         QCOMPARE(menus, QStringList({"File", "Sources", "Rule Set", "Functions", "Die Roller",
                                      "Switch to", "About"}));
-        QVERIFY(!main.findChild<QMenu*>("SwitchTo1")->isEnabled());
+        QVERIFY(main.findChild<QMenu*>("SwitchTo1")->isEnabled());
         QVERIFY(program.windows.dice && program.windows.perkFlaw && program.windows.messages);
         QVERIFY(!program.windows.dice->isVisible());
 
@@ -75,7 +75,6 @@ private slots:
         for (const char* name : {"LoadCareer1", "SaveAsCareer1", "Export1", "DieRoller1",
                                  "GenerateStartingMoney1", "AssignStartingLRP1"})
             QVERIFY2(!main.MenuAction(name)->isEnabled(), name);
-        QVERIFY(!main.findChild<QMenu*>("SwitchTo1")->menuAction()->isEnabled());
 
         // Each page shows its work, or one line saying it is not built yet.
         const std::set<int> built{0, 1, 2, 3, 5, 7};

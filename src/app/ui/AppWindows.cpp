@@ -24,7 +24,7 @@ AppWindows::AppWindows(HeroBuilder& builder, Prompter& prompter, const AppPaths&
     dice = new TFrmDice(owner);
     tmplt = new TFrmTmplt(owner);
     load = new TFrmLoad(owner);
-    ships = new TFrmShips(owner);
+    ships = new TFrmShips(prompter, paths, *this, owner);
     roster = new TFrmRoster(*this, builder, prompter, paths, owner);
     // The robot designer offers upgrades of the sources the hero builder has in play.
     robot = new TFrmRobot(

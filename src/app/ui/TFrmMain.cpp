@@ -140,8 +140,11 @@ void TFrmMain::BuildMenus() {
             [this] { builder_.ReportNotYetEnabled(); });
     connect(addAction(switchTo, "Robots1", tr("Robots")), &QAction::triggered, this,
             &TFrmMain::Robots1Click);
-    connect(addAction(switchTo, "Ships1", tr("Ships")), &QAction::triggered, this,
-            [this] { builder_.ReportNotYetEnabled(); });
+    connect(addAction(switchTo, "Ships1", tr("Ships")), &QAction::triggered, this, [this] {
+        if (!windows_ || !windows_->ships) return;
+        windows_->ships->show();
+        hide();
+    });
     connect(addAction(switchTo, "Roster1", tr("Roster")), &QAction::triggered, this,
             &TFrmMain::Roster1Click);
 
