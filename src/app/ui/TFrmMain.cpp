@@ -7,6 +7,7 @@
 #include "app/ui/TFrmAbout.h"
 #include "app/ui/ViewWidgets.h"
 #include "files/ui/TFrmMessages.h"
+#include "gear/ui/AchievementsPage.h"
 #include "gear/ui/CampaignPage.h"
 #include "hero/ui/AttributePanel.h"
 #include "hero/ui/MainPage.h"
@@ -210,16 +211,19 @@ void TFrmMain::BuildPages() {
     auto* perksFlawsPage = new PerksFlawsPage(builder_, pageStack_);
     auto* campaignPage = new CampaignPage(builder_, pageStack_);
     auto* psionicsPage = new PsionicsPage(builder_, pageStack_);
+    auto* achievementsPage = new AchievementsPage(builder_, pageStack_);
     viewPages_.push_back(skillsPage);
     viewPages_.push_back(perksFlawsPage);
     viewPages_.push_back(campaignPage);
     viewPages_.push_back(psionicsPage);
+    viewPages_.push_back(achievementsPage);
     pages_[0] = mainPage;
     pages_[1] = notesPage;
     pages_[2] = skillsPage;
     pages_[3] = perksFlawsPage;
     pages_[5] = campaignPage;
     pages_[7] = psionicsPage;
+    pages_[10] = achievementsPage;
     for (int i = 0; i < static_cast<int>(pages_.size()); ++i) {
         if (!pages_[i]) pages_[i] = NotBuiltPage(pageButtons_[i]->objectName().mid(3));
         // A page larger than the room left for it scrolls.
