@@ -96,5 +96,8 @@ void HeroBuilder::ReloadCatalogues() {
     // 9. The benefits catalogue; bought benefits stay.
     achievements_.LoadBenefits();
 
-    // 10 to 12: cyberware, mutations and FX follow with their subsystems.
+    // 10. The mutation catalogue; taken mutations of sources still active stay.
+    mutations_.LoadMutations();
+
+    // 11 and 12: cyberware and FX follow with their subsystems.
 }

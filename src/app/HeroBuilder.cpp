@@ -21,7 +21,8 @@ HeroBuilder::HeroBuilder(Prompter& prompter, const AppPaths& paths)
       species_(document_, rules_), professions_(document_, rules_),
       attributes_(document_, rules_, professions_), skills_(document_, rules_, professions_),
       psionics_(document_, rules_, professions_), perksFlaws_(document_, rules_), budget_(document_, rules_, professions_),
-      achievements_(document_, rules_, professions_, attributes_) {
+      achievements_(document_, rules_, professions_, attributes_),
+      mutations_(document_, rules_, attributes_) {
     document_.SetSettle([this](const AspectSet& touched) { Settle(touched); });
 }
 
@@ -30,10 +31,11 @@ void HeroBuilder::Settle(const AspectSet& touched) {
     // 0. The advancement figures and the benefits' bonus totals, which the limits and the
     // derived scores read.
     if (touched.Any({Achievements, Profession, Sources})) achievements_.CountAdvancement();
+    if (touched.Any({Mutations, Sources})) mutations_.CountMutations();
     // 1. Limits: a new species, profession or rule set may leave scores outside them.
     if (touched.Any({Species, Profession, Rules, Sources})) attributes_.ApplyLimits();
     // 2. The attribute panel: limits, scores and every derived score.
-    if (touched.Any({Attributes, Achievements, Species, Profession, Rules, Sources}))
+    if (touched.Any({Attributes, Achievements, Mutations, Species, Profession, Rules, Sources}))
         attributes_.PaintScores();
     // 3. The tables that spend skill points (their scores follow the attributes).
     if (touched.Any({Skills, Attributes, Species, Profession, Rules, Sources}))
@@ -49,6 +51,7 @@ void HeroBuilder::Settle(const AspectSet& touched) {
         budget_.CalculateSkillPoints();
     if (touched.Any({Budget})) budget_.PaintAdjustments();
     if (touched.Any({Achievements, Profession, Sources})) achievements_.PaintAchievements();
+    if (touched.Any({Mutations, Sources})) mutations_.PaintMutations();
     // 6. The fixed notes on the rules, the species and the profession.
     if (touched.Any({Rules, Species, Profession, Sources})) budget_.PaintFixedNotes();
     // 7. The choices and the identity.

@@ -6,6 +6,7 @@
 
 #include "app/HeroOperations.h"
 #include "gear/Achievements.h"
+#include "gear/Mutations.h"
 #include "hero/AttributeScores.h"
 #include "hero/HeroDocument.h"
 #include "hero/HeroIdentity.h"
@@ -73,6 +74,7 @@ public:
     const PsionicPurchases& Psionics() const { return psionics_; }
     PerksAndFlaws& PerksFlaws() override { return perksFlaws_; }
     Achievements& Advancement() override { return achievements_; }
+    Mutations& Mutants() override { return mutations_; }
 
     // Shorthands for what every page reads.
     THero& Hero() { return document_.Hero; }
@@ -100,5 +102,6 @@ private:
     PerksAndFlaws perksFlaws_;
     SkillBudget budget_;
     Achievements achievements_;
+    Mutations mutations_;
     std::vector<std::string> catalogueProblems_;
 };

@@ -57,8 +57,7 @@ void HeroBuilder::ClearHero() {
     ViewData& views = document_.Views;
 
     // 10. Mutations, wealth accounts, last resort points, skill point adjustments.
-    hero.Advantages.clear();
-    hero.Drawbacks.clear();
+    mutations_.ClearMutations();
     hero.Accounts.clear();
     views.SetLabel(kAccountLabel, "-");
     hero.LastResortEntries.clear();

@@ -16,6 +16,7 @@ class SkillBudget;
 class PsionicPurchases;
 class PerksAndFlaws;
 class Achievements;
+class Mutations;
 
 class HeroOperations {
 public:
@@ -35,6 +36,7 @@ public:
     virtual PsionicPurchases& Psionics() = 0;
     virtual PerksAndFlaws& PerksFlaws() = 0;
     virtual class Achievements& Advancement() = 0;
+    virtual class Mutations& Mutants() = 0;
 
     // Clears the hero back to its initial state (the rules in force stay).
     virtual void ClearHero() = 0;

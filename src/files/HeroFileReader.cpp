@@ -3,6 +3,7 @@
 #include "app/HeroOperations.h"
 #include "files/ImportMessages.h"
 #include "gear/Achievements.h"
+#include "gear/Mutations.h"
 #include "hero/AttributeScores.h"
 #include "hero/HeroIdentity.h"
 #include "hero/ProfessionChoice.h"
@@ -95,6 +96,7 @@ HeroFileReader::HeroFileReader(HeroOperations& builder, ImportMessages& messages
     RegisterPsionics();
     RegisterCyberware();
     RegisterAchievements();
+    RegisterMutations();
     RegisterSpecialItems();
     RegisterNotes();
     RegisterSkillPointAdjustments();
@@ -140,6 +142,21 @@ void HeroFileReader::RegisterAchievements() {
             if (attribute.name == "Name" && !builder_.Advancement().AddBenefit(attribute.value))
                 notices_.push_back("Benefit not bought: " + attribute.value +
                                    " is not in the catalogue, or its attribute is at its maximum");
+    };
+}
+
+void HeroFileReader::RegisterMutations() {
+    // Both kinds are reported with the same words when the catalogue lacks them.
+    const auto mutation = [this](MutationKind kind, const XmlAttributes& a) {
+        const std::string name = Find(a, "Name").value_or("-");
+        if (!builder_.Mutants().AddMutation(kind, name))
+            messages_.Report("Mutational Advantage \"" + name + "\" not recognized");
+    };
+    handlers_["Advantage"] = [mutation](const XmlAttributes& a) {
+        mutation(MutationKind::Advantage, a);
+    };
+    handlers_["Drawback"] = [mutation](const XmlAttributes& a) {
+        mutation(MutationKind::Drawback, a);
     };
 }
 

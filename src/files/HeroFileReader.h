@@ -45,6 +45,7 @@ private:
     void RegisterPerksAndFlaws();
     void RegisterPsionics();
     void RegisterAchievements();
+    void RegisterMutations();
     void RegisterCyberware();
     void RegisterSpecialItems();
     void RegisterNotes();

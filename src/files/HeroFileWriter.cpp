@@ -435,8 +435,17 @@ void HeroFileWriter::WriteCyberware(std::string& out) const {
 }
 
 void HeroFileWriter::WriteMutations(std::string& out) const {
-    // The mutations subsystem adds the "Advantage" and "Drawback" lines here.
     Line(out, "<Mutations>");
+    for (const TMutation& mutation : Hero().Advantages)
+        Line(out, Element(2, "Advantage")
+                      .Attr("Name", mutation.Name)
+                      .Attr("Source", mutation.Source)
+                      .Empty(true));
+    for (const TMutation& mutation : Hero().Drawbacks)
+        Line(out, Element(2, "Drawback")
+                      .Attr("Name", mutation.Name)
+                      .Attr("Source", mutation.Source)
+                      .Empty(true));
     Line(out, "</Mutations>");
 }
 

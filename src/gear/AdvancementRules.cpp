@@ -75,29 +75,51 @@ std::optional<AttributeRaise> RaiseOf(const TBonuses& bonuses) {
     return std::nullopt;
 }
 
-TBenefit BenefitTotalsOf(const std::vector<TBenefit>& bought) {
+std::optional<AttributeRaise> ChangeOf(const TBonuses& bonuses) {
+    const int values[] = {bonuses.Str, bonuses.Dex, bonuses.Con,
+                          bonuses.Int, bonuses.Wil, bonuses.Per};
+    for (int a = 0; a < 6; ++a)
+        if (values[a] != 0) return AttributeRaise{a, values[a]};
+    return std::nullopt;
+}
+
+namespace {
+// Sums the bonus fields of records into `totals`; of the attribute fields only what `change`
+// picks for each record.
+template <class Record, class Change>
+void AddUpBonuses(TBonuses& totals, const std::vector<const std::vector<Record>*>& lists,
+                Change change) {
     long long sums[13] = {};
-    for (const TBenefit& benefit : bought) {
-        const int fields[] = {benefit.ACBonus, benefit.ACIncrease, benefit.Action,
-                              benefit.Fatigue, benefit.Mortal,     benefit.Stun,
-                              benefit.Wound};
-        for (int i = 0; i < 7; ++i)
-            sums[i] += fields[i];
-        if (const auto raise = RaiseOf(benefit)) sums[7 + raise->attribute] += raise->amount;
-    }
+    for (const auto* list : lists)
+        for (const Record& record : *list) {
+            const int fields[] = {record.ACBonus, record.ACIncrease, record.Action,
+                                  record.Fatigue, record.Mortal,     record.Stun,
+                                  record.Wound};
+            for (int i = 0; i < 7; ++i)
+                sums[i] += fields[i];
+            if (const auto picked = change(record)) sums[7 + picked->attribute] += picked->amount;
+        }
+    int TBonuses::*const targets[] = {&TBonuses::ACBonus, &TBonuses::ACIncrease, &TBonuses::Action,
+                                      &TBonuses::Fatigue, &TBonuses::Mortal,     &TBonuses::Stun,
+                                      &TBonuses::Wound,   &TBonuses::Str,        &TBonuses::Dex,
+                                      &TBonuses::Con,     &TBonuses::Int,        &TBonuses::Wil,
+                                      &TBonuses::Per};
+    for (int i = 0; i < 13; ++i)
+        totals.*targets[i] = ClampToInt(sums[i]);
+}
+} // namespace
+
+TMutation MutationTotalsOf(const std::vector<TMutation>& advantages,
+                           const std::vector<TMutation>& drawbacks) {
+    TMutation totals;
+    AddUpBonuses(totals, std::vector<const std::vector<TMutation>*>{&advantages, &drawbacks},
+               [](const TMutation& m) { return ChangeOf(m); });
+    return totals;
+}
+
+TBenefit BenefitTotalsOf(const std::vector<TBenefit>& bought) {
     TBenefit totals;
-    totals.ACBonus = ClampToInt(sums[0]);
-    totals.ACIncrease = ClampToInt(sums[1]);
-    totals.Action = ClampToInt(sums[2]);
-    totals.Fatigue = ClampToInt(sums[3]);
-    totals.Mortal = ClampToInt(sums[4]);
-    totals.Stun = ClampToInt(sums[5]);
-    totals.Wound = ClampToInt(sums[6]);
-    totals.Str = ClampToInt(sums[7]);
-    totals.Dex = ClampToInt(sums[8]);
-    totals.Con = ClampToInt(sums[9]);
-    totals.Int = ClampToInt(sums[10]);
-    totals.Wil = ClampToInt(sums[11]);
-    totals.Per = ClampToInt(sums[12]);
+    AddUpBonuses(totals, std::vector<const std::vector<TBenefit>*>{&bought},
+               [](const TBenefit& b) { return RaiseOf(b); });
     return totals;
 }

@@ -33,6 +33,15 @@ struct AttributeRaise {
 };
 std::optional<AttributeRaise> RaiseOf(const TBonuses& bonuses);
 
+// The attribute a mutation changes and by how much: the first of its six attribute values that
+// is not 0. None when it changes no attribute.
+std::optional<AttributeRaise> ChangeOf(const TBonuses& bonuses);
+
+// The bonus totals of taken mutations: every bonus field summed, and of the attribute fields
+// only the change each mutation applies (to the score and the maximum alike).
+TMutation MutationTotalsOf(const std::vector<TMutation>& advantages,
+                           const std::vector<TMutation>& drawbacks);
+
 // The bonus totals of the bought benefits: every bonus field summed, and of the attribute
 // fields only the raise each benefit applies, so that the totals always match what buying
 // added to the scores.

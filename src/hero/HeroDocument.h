@@ -33,6 +33,7 @@ enum class Aspect {
     Psionics,   // psionic skills bought and their ranks
     PerksFlaws, // perks and flaws ticked, custom entries added
     Achievements, // achievement point entries and bought benefits
+    Mutations,  // advantages and drawbacks taken
     Budget,     // the person's adjustments of the skill points
     Count
 };

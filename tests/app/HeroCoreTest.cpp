@@ -127,7 +127,9 @@ TEST_F(HeroCore, EachAttributeUpdatesWhatDependsOnIt) {
 }
 
 TEST_F(HeroCore, CostCountsBasesAndTurnsRedOverTheRuleSetsBudget) {
-    builder->Hero().MutationTotals.Per = 1; // also raises the PER maximum
+    TMutation keenEyes; // a taken mutation: also raises the PER maximum
+    keenEyes.Per = 1;
+    builder->Hero().Advantages.push_back(keenEyes);
     TBenefit strength; // a bought benefit: its raise counts in the bonus totals
     strength.Str = 2;
     builder->Hero().Benefits.push_back(strength);

@@ -9,6 +9,7 @@
 #include "files/ui/TFrmMessages.h"
 #include "gear/ui/AchievementsPage.h"
 #include "gear/ui/CampaignPage.h"
+#include "gear/ui/MutationsPage.h"
 #include "hero/ui/AttributePanel.h"
 #include "hero/ui/MainPage.h"
 #include "hero/ui/NotesPage.h"
@@ -212,11 +213,13 @@ void TFrmMain::BuildPages() {
     auto* campaignPage = new CampaignPage(builder_, pageStack_);
     auto* psionicsPage = new PsionicsPage(builder_, pageStack_);
     auto* achievementsPage = new AchievementsPage(builder_, pageStack_);
+    auto* mutationsPage = new MutationsPage(builder_, pageStack_);
     viewPages_.push_back(skillsPage);
     viewPages_.push_back(perksFlawsPage);
     viewPages_.push_back(campaignPage);
     viewPages_.push_back(psionicsPage);
     viewPages_.push_back(achievementsPage);
+    viewPages_.push_back(mutationsPage);
     pages_[0] = mainPage;
     pages_[1] = notesPage;
     pages_[2] = skillsPage;
@@ -224,6 +227,7 @@ void TFrmMain::BuildPages() {
     pages_[5] = campaignPage;
     pages_[7] = psionicsPage;
     pages_[10] = achievementsPage;
+    pages_[11] = mutationsPage;
     for (int i = 0; i < static_cast<int>(pages_.size()); ++i) {
         if (!pages_[i]) pages_[i] = NotBuiltPage(pageButtons_[i]->objectName().mid(3));
         // A page larger than the room left for it scrolls.
