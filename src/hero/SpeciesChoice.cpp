@@ -4,10 +4,11 @@
 
 void SpeciesChoice::LoadNames() {
     XmlReadResult read;
+    const auto file = document_.paths.InDataDir("species.xml");
     list_ = scanner_.Scan(
-        document_.paths.InDataDir("species.xml"),
-        [this](const std::string& source) { return rules_.ValidSource(source); }, &read);
+        file, [this](const std::string& source) { return rules_.ValidSource(source); }, &read);
     document_.ReportReadErrors(read);
+    if (list_.empty() && read.ok()) document_.ReportEmptyCatalogue(file, "species");
     document_.Touch(Aspect::Species);
 }
 

@@ -38,10 +38,17 @@ TEST_F(BrokenCatalogue, SoundOrMissingCataloguesAreNotReported) {
     EXPECT_TRUE(builder->CatalogueProblems().empty());
     EXPECT_NE(app.Read("tavorn.log").find("Catalogue not found: "), std::string::npos);
 
-    // Well-formed, but with no skill in it.
-    app.Write("Data/skills.xml", "<html><body>A page</body></html>");
+    // Well-formed, but another kind of file: each catalogue holding no entries is named.
+    const char* page = "<html><body>A page</body></html>";
+    for (const char* name : {"skills.xml", "species.xml", "psionics.xml", "perksnflaws.xml",
+                             "benefits.xml", "mutations.xml"})
+        app.Write(std::string("Data/") + name, page);
     Start();
-    EXPECT_EQ(builder->CatalogueProblems(), Strings{"skills.xml holds no skills."});
+    EXPECT_EQ(builder->CatalogueProblems(),
+              (Strings{"species.xml holds no species.", "skills.xml holds no skills.",
+                       "psionics.xml holds no psionic skills.",
+                       "perksnflaws.xml holds no perks or flaws.", "benefits.xml holds no benefits.",
+                       "mutations.xml holds no mutations."}));
 }
 
 } // namespace
