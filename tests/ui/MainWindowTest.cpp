@@ -72,7 +72,7 @@ private slots:
         TFrmMain& main = program.main;
         QVERIFY(program.Show());
 
-        for (const char* name : {"LoadCareer1", "SaveAsCareer1", "Export1", "DieRoller1",
+        for (const char* name : {"LoadCareer1", "SaveAsCareer1", "Export1",
                                  "GenerateStartingMoney1", "AssignStartingLRP1"})
             QVERIFY2(!main.MenuAction(name)->isEnabled(), name);
 

@@ -133,8 +133,6 @@ void TFrmMain::BuildMenus() {
     QAction* dieRoller = menuBar()->addAction(tr("&Die Roller"));
     dieRoller->setObjectName("DieRoller1");
     connect(dieRoller, &QAction::triggered, this, &TFrmMain::DieRoller1Click);
-    // The dice roller's window is still empty.
-    dieRoller->setEnabled(false);
 
     QMenu* switchTo = menuBar()->addMenu(tr("S&witch to"));
     switchTo->setObjectName("SwitchTo1");
@@ -375,6 +373,8 @@ void TFrmMain::DieRoller1Click() {
     if (dice->width() + 4 > x()) move(dice->width() + 4, y());
     dice->move(x() - dice->width() - 4, y());
     dice->show();
+    dice->raise();
+    dice->activateWindow();
 }
 
 void TFrmMain::Robots1Click() {
