@@ -48,8 +48,8 @@ private slots:
         QVERIFY(!dice->isModal());
         QVERIFY(program.main.isVisible());
         QCOMPARE(dice->windowTitle(), QString("Die Roller"));
-        QVERIFY(dice->x() + dice->width() <= program.main.x());
-        QCOMPARE(dice->y(), program.main.y());
+        QCOMPARE(dice->pos(), QPoint(2, 2));
+        QVERIFY(dice->width() + 4 <= program.main.x());
 
         // The thirteen steps, all in view, "None" chosen.
         QTableWidget* grid = dice->GrdSteps;

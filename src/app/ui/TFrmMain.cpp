@@ -370,8 +370,9 @@ void TFrmMain::About1Click() {
 void TFrmMain::DieRoller1Click() {
     if (!windows_ || !windows_->dice) return;
     QWidget* dice = windows_->dice;
+    // The roller stands at the screen's top left corner, the main window to its right.
     if (dice->width() + 4 > x()) move(dice->width() + 4, y());
-    dice->move(x() - dice->width() - 4, y());
+    dice->move(2, 2);
     dice->show();
     dice->raise();
     dice->activateWindow();
