@@ -6,6 +6,8 @@
 
 #include "app/HeroOperations.h"
 #include "gear/Achievements.h"
+#include "gear/LastResortPoints.h"
+#include "gear/WealthAccounts.h"
 #include "hero/AttributeScores.h"
 #include "hero/HeroDocument.h"
 #include "hero/HeroIdentity.h"
@@ -73,6 +75,8 @@ public:
     const PsionicPurchases& Psionics() const { return psionics_; }
     PerksAndFlaws& PerksFlaws() override { return perksFlaws_; }
     Achievements& Advancement() override { return achievements_; }
+    WealthAccounts& Wealth() override { return wealth_; }
+    LastResortPoints& LastResortLedger() override { return lastResort_; }
 
     // Shorthands for what every page reads.
     THero& Hero() { return document_.Hero; }
@@ -100,5 +104,7 @@ private:
     PerksAndFlaws perksFlaws_;
     SkillBudget budget_;
     Achievements achievements_;
+    WealthAccounts wealth_;
+    LastResortPoints lastResort_;
     std::vector<std::string> catalogueProblems_;
 };

@@ -54,14 +54,12 @@ void HeroBuilder::ClearHero() {
 
     // 9. Achievements and benefits.
     achievements_.ClearAchievements();
-    ViewData& views = document_.Views;
 
     // 10. Mutations, wealth accounts, last resort points, skill point adjustments.
     hero.Advantages.clear();
     hero.Drawbacks.clear();
-    hero.Accounts.clear();
-    views.SetLabel(kAccountLabel, "-");
-    hero.LastResortEntries.clear();
+    wealth_.ClearAccounts();
+    lastResort_.ClearLastResortPoints();
     hero.CurrentLastResortPoints.clear();
     hero.SkillPointAdjustments.clear();
 

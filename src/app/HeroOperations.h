@@ -16,6 +16,8 @@ class SkillBudget;
 class PsionicPurchases;
 class PerksAndFlaws;
 class Achievements;
+class WealthAccounts;
+class LastResortPoints;
 
 class HeroOperations {
 public:
@@ -35,6 +37,8 @@ public:
     virtual PsionicPurchases& Psionics() = 0;
     virtual PerksAndFlaws& PerksFlaws() = 0;
     virtual class Achievements& Advancement() = 0;
+    virtual WealthAccounts& Wealth() = 0;
+    virtual LastResortPoints& LastResortLedger() = 0;
 
     // Clears the hero back to its initial state (the rules in force stay).
     virtual void ClearHero() = 0;

@@ -49,6 +49,8 @@ private:
     void RegisterSpecialItems();
     void RegisterNotes();
     void RegisterSkillPointAdjustments();
+    void RegisterWealth();
+    void RegisterLastResortPoints();
 
     void OnTag(const std::string& name, const XmlAttributes& attributes);
     void OnContent(const std::string& text);
@@ -99,4 +101,5 @@ private:
     std::vector<std::string> notices_;
     std::vector<std::optional<int>> fileScores_;
     std::vector<std::string> freeNotes_;
+    std::optional<std::string> lastAccount_; // the account the next "AccountDetail" joins
 };

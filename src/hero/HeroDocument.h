@@ -34,6 +34,8 @@ enum class Aspect {
     PerksFlaws, // perks and flaws ticked, custom entries added
     Achievements, // achievement point entries and bought benefits
     Budget,     // the person's adjustments of the skill points
+    Wealth,     // wealth accounts, their entries and the account chosen
+    LastResort, // the last resort point ledger
     Count
 };
 
