@@ -29,6 +29,8 @@ QTableWidget* NewGrid(QWidget* parent, const QString& name, const QStringList& h
     grid->setSelectionMode(QAbstractItemView::SingleSelection);
     grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     grid->setToolTip(tip);
+    grid->setMinimumHeight(grid->horizontalHeader()->sizeHint().height() +
+                           4 * grid->verticalHeader()->defaultSectionSize());
     return grid;
 }
 
@@ -69,45 +71,49 @@ CampaignPage::CampaignPage(HeroBuilder& builder, QWidget* parent)
 
 QWidget* CampaignPage::BuildWealth() {
     auto* group = new QGroupBox(tr("Wealth"), this);
-    auto* grid = new QGridLayout(group);
+    auto* column = new QVBoxLayout(group);
+    auto* nameRow = new QHBoxLayout;
     auto* nameLabel = new QLabel(tr("New Account &Name"), group);
     EdNewAccount = new QLineEdit(group);
     EdNewAccount->setObjectName("EdNewAccount");
     nameLabel->setBuddy(EdNewAccount);
     CmdAddAccount = new QPushButton(tr("Add Account"), group);
     CmdAddAccount->setObjectName("CmdAddAccount");
-    grid->addWidget(nameLabel, 0, 0);
-    grid->addWidget(EdNewAccount, 0, 1, 1, 3);
-    grid->addWidget(CmdAddAccount, 0, 4);
+    nameRow->addWidget(nameLabel);
+    nameRow->addWidget(EdNewAccount, 1);
+    nameRow->addWidget(CmdAddAccount);
+    column->addLayout(nameRow);
     SgAccounts = NewGrid(group, "SgAccounts", {tr("Amt"), tr("Account Name")},
                          tr("Click an account to list its entries; double-click it, or press "
                             "Delete, to remove it"));
-    grid->addWidget(SgAccounts, 1, 0, 1, 5);
+    column->addWidget(SgAccounts, 1);
 
-    grid->addWidget(new QLabel(tr("Account:"), group), 2, 0);
+    auto* accountRow = new QHBoxLayout;
+    accountRow->addWidget(new QLabel(tr("Account:"), group));
     LblAccount = new QLabel(group);
     LblAccount->setObjectName("LblAccount");
-    grid->addWidget(LblAccount, 2, 1, 1, 4);
+    accountRow->addWidget(LblAccount, 1);
+    column->addLayout(accountRow);
+    auto* entryRow = new QHBoxLayout;
     auto* amountLabel = new QLabel(tr("A&mount"), group);
     EdAmount = new QLineEdit(group);
     EdAmount->setObjectName("EdAmount");
     EdAmount->setMaximumWidth(110);
     amountLabel->setBuddy(EdAmount);
-    auto* descriptionLabel = new QLabel(tr("Description"), group);
     EdAmtDesc = new QLineEdit(group);
     EdAmtDesc->setObjectName("EdAmtDesc");
     CmdAddDetail = new QPushButton(tr("Add"), group);
     CmdAddDetail->setObjectName("CmdAddDetail");
-    grid->addWidget(amountLabel, 3, 0);
-    grid->addWidget(EdAmount, 3, 1);
-    grid->addWidget(descriptionLabel, 3, 2);
-    grid->addWidget(EdAmtDesc, 3, 3);
-    grid->addWidget(CmdAddDetail, 3, 4);
+    entryRow->addWidget(amountLabel);
+    entryRow->addWidget(EdAmount);
+    entryRow->addWidget(new QLabel(tr("Description"), group));
+    entryRow->addWidget(EdAmtDesc, 1);
+    entryRow->addWidget(CmdAddDetail);
+    column->addLayout(entryRow);
     SgAccountDetail =
         NewGrid(group, "SgAccountDetail", {tr("Amt"), tr("Description")},
                 tr("Double-click an entry, or press Delete, to remove it and edit it again"));
-    grid->addWidget(SgAccountDetail, 4, 0, 1, 5);
-    grid->setColumnStretch(3, 1);
+    column->addWidget(SgAccountDetail, 1);
 
     connect(CmdAddAccount, &QPushButton::clicked, this, &CampaignPage::AddAccount);
     connect(CmdAddDetail, &QPushButton::clicked, this, &CampaignPage::AddDetail);
