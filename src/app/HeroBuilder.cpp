@@ -22,7 +22,8 @@ HeroBuilder::HeroBuilder(Prompter& prompter, const AppPaths& paths)
       attributes_(document_, rules_, professions_), skills_(document_, rules_, professions_),
       psionics_(document_, rules_, professions_), perksFlaws_(document_, rules_), budget_(document_, rules_, professions_),
       achievements_(document_, rules_, professions_, attributes_),
-      mutations_(document_, rules_, attributes_) {
+      mutations_(document_, rules_, attributes_), wealth_(document_, professions_),
+      lastResort_(document_) {
     document_.SetSettle([this](const AspectSet& touched) { Settle(touched); });
 }
 
@@ -47,11 +48,14 @@ void HeroBuilder::Settle(const AspectSet& touched) {
     // 5. The budget, read from those tables, the perk and flaw totals and the INT resistance
     // modifier.
     if (touched.Any({Skills, Psionics, PerksFlaws, Achievements, Attributes, Species, Profession,
-                     Rules, Sources, Budget}))
+                     Rules, Sources, Budget, LastResort}))
         budget_.CalculateSkillPoints();
     if (touched.Any({Budget})) budget_.PaintAdjustments();
     if (touched.Any({Achievements, Profession, Sources})) achievements_.PaintAchievements();
     if (touched.Any({Mutations, Sources})) mutations_.PaintMutations();
+    // The last resort point ledger and the wealth accounts.
+    if (touched.Any({LastResort})) lastResort_.PaintLastResortPoints();
+    if (touched.Any({Wealth})) wealth_.PaintAccounts();
     // 6. The fixed notes on the rules, the species and the profession.
     if (touched.Any({Rules, Species, Profession, Sources})) budget_.PaintFixedNotes();
     // 7. The choices and the identity.
@@ -103,8 +107,6 @@ bool HeroBuilder::StartUp() {
                    {{"Equipment", "Qty", "Mass", "Cost", "Ext Mass", "Ext Cost"}});
     views.SetTable(kWeaponsTable, {{"Weapon", "Score", "Die", "Type", "Range", "Damage"}});
     views.SetTable(kArmorTable, {{"Armor", "Score", "Die", "Type", "Effect", "AP", "Hide"}});
-    views.SetTable(kAccountsTable, {{"Amt", "Account Name"}});
-    views.SetTable(kAccountDetailTable, {{"Amt", "Description"}});
 
     // The hero starts cleared: every view shows the cleared state.
     ClearHero();

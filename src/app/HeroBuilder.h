@@ -7,6 +7,8 @@
 #include "app/HeroOperations.h"
 #include "gear/Achievements.h"
 #include "gear/Mutations.h"
+#include "gear/LastResortPoints.h"
+#include "gear/WealthAccounts.h"
 #include "hero/AttributeScores.h"
 #include "hero/HeroDocument.h"
 #include "hero/HeroIdentity.h"
@@ -75,6 +77,8 @@ public:
     PerksAndFlaws& PerksFlaws() override { return perksFlaws_; }
     Achievements& Advancement() override { return achievements_; }
     Mutations& Mutants() override { return mutations_; }
+    WealthAccounts& Wealth() override { return wealth_; }
+    LastResortPoints& LastResortLedger() override { return lastResort_; }
 
     // Shorthands for what every page reads.
     THero& Hero() { return document_.Hero; }
@@ -103,5 +107,7 @@ private:
     SkillBudget budget_;
     Achievements achievements_;
     Mutations mutations_;
+    WealthAccounts wealth_;
+    LastResortPoints lastResort_;
     std::vector<std::string> catalogueProblems_;
 };

@@ -54,13 +54,11 @@ void HeroBuilder::ClearHero() {
 
     // 9. Achievements and benefits.
     achievements_.ClearAchievements();
-    ViewData& views = document_.Views;
 
     // 10. Mutations, wealth accounts, last resort points, skill point adjustments.
     mutations_.ClearMutations();
-    hero.Accounts.clear();
-    views.SetLabel(kAccountLabel, "-");
-    hero.LastResortEntries.clear();
+    wealth_.ClearAccounts();
+    lastResort_.ClearLastResortPoints();
     hero.CurrentLastResortPoints.clear();
     hero.SkillPointAdjustments.clear();
 

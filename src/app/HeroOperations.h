@@ -17,6 +17,8 @@ class PsionicPurchases;
 class PerksAndFlaws;
 class Achievements;
 class Mutations;
+class WealthAccounts;
+class LastResortPoints;
 
 class HeroOperations {
 public:
@@ -37,6 +39,8 @@ public:
     virtual PerksAndFlaws& PerksFlaws() = 0;
     virtual class Achievements& Advancement() = 0;
     virtual class Mutations& Mutants() = 0;
+    virtual WealthAccounts& Wealth() = 0;
+    virtual LastResortPoints& LastResortLedger() = 0;
 
     // Clears the hero back to its initial state (the rules in force stay).
     virtual void ClearHero() = 0;

@@ -4,6 +4,8 @@
 #include "files/ImportMessages.h"
 #include "gear/Achievements.h"
 #include "gear/Mutations.h"
+#include "gear/LastResortPoints.h"
+#include "gear/WealthAccounts.h"
 #include "hero/AttributeScores.h"
 #include "hero/HeroIdentity.h"
 #include "hero/ProfessionChoice.h"
@@ -100,8 +102,9 @@ HeroFileReader::HeroFileReader(HeroOperations& builder, ImportMessages& messages
     RegisterSpecialItems();
     RegisterNotes();
     RegisterSkillPointAdjustments();
-    // Equipment, mutations, FX, wealth and last resort points register their elements as
-    // their subsystems arrive.
+    RegisterWealth();
+    RegisterLastResortPoints();
+    // Equipment, mutations and FX register their elements as their subsystems arrive.
 }
 
 void HeroFileReader::RegisterEnvelope() {
@@ -176,6 +179,50 @@ void HeroFileReader::RegisterSkillPointAdjustments() {
     handlers_["SkillPointAdj"] = [this](const XmlAttributes& a) { SkillPointAdjElement(a); };
 }
 
+void HeroFileReader::RegisterWealth() {
+    // Each detail joins the account read last; one before any account has none to join.
+    handlers_["Account"] = [this](const XmlAttributes& a) {
+        lastAccount_.reset();
+        for (const XmlAttribute& attribute : a) {
+            if (attribute.name != "Name") continue;
+            if (builder_.Wealth().AddAccount(attribute.value)) {
+                lastAccount_ = attribute.value;
+            } else if (Trim(attribute.value).empty()) {
+                notices_.push_back("An account without a name was left out, with its details");
+            } else {
+                notices_.push_back("Account \"" + attribute.value +
+                                   "\" appears twice: its details are added to the first");
+                lastAccount_ = attribute.value;
+            }
+        }
+    };
+    handlers_["AccountDetail"] = [this](const XmlAttributes& a) {
+        const std::string description = Text(a, "Desc");
+        const std::string amountText = Find(a, "Amt").value_or("0");
+        ParsedMoney amount = ParseMoney(amountText, '.');
+        if (amount.kind == MoneyText::NotNumeric) amount = ParseMoney(amountText, ',');
+        if (!lastAccount_) {
+            notices_.push_back("Account detail \"" + description +
+                               "\" belongs to no account and was left out");
+            return;
+        }
+        // An amount that is not a number counts as 0.
+        const std::int64_t value = amount.kind == MoneyText::Amount ? amount.amount : 0;
+        if (amount.kind == MoneyText::TooLarge ||
+            !builder_.Wealth().AddAccountDetail(*lastAccount_, description, value))
+            notices_.push_back("Account detail \"" + description + "\" of account \"" +
+                               *lastAccount_ + "\" was left out: its amount " + amountText +
+                               " takes the balance beyond " + FormatMoney(kMoneyLimit, '.'));
+    };
+}
+
+void HeroFileReader::RegisterLastResortPoints() {
+    handlers_["LastResortPoint"] = [this](const XmlAttributes& a) {
+        builder_.LastResortLedger().AddLastResortPoints(Integer(a, "Cost", 0), Integer(a, "Amt", 0),
+                                                        Text(a, "Desc"));
+    };
+}
+
 XmlReadResult HeroFileReader::Read(std::string_view text, const std::string& fileName) {
     primitiveSeen_ = false;
     freeNotes_.clear();
@@ -184,6 +231,7 @@ XmlReadResult HeroFileReader::Read(std::string_view text, const std::string& fil
     rootName_.clear();
     rootClosed_ = false;
     lastClosedSection_.clear();
+    lastAccount_.reset();
 
     XmlHandlers handlers;
     handlers.startTag = [this](const std::string& name, const XmlAttributes& attributes) {

@@ -50,6 +50,8 @@ private:
     void RegisterSpecialItems();
     void RegisterNotes();
     void RegisterSkillPointAdjustments();
+    void RegisterWealth();
+    void RegisterLastResortPoints();
 
     void OnTag(const std::string& name, const XmlAttributes& attributes);
     void OnContent(const std::string& text);
@@ -100,4 +102,5 @@ private:
     std::vector<std::string> notices_;
     std::vector<std::optional<int>> fileScores_;
     std::vector<std::string> freeNotes_;
+    std::optional<std::string> lastAccount_; // the account the next "AccountDetail" joins
 };

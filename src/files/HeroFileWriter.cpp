@@ -5,6 +5,7 @@
 
 #include "app/HeroOperations.h"
 #include "gear/Achievements.h"
+#include "gear/WealthAmounts.h"
 #include "hero/AttributeScores.h"
 #include "hero/HeroIdentity.h"
 #include "hero/ProfessionChoice.h"
@@ -492,13 +493,31 @@ void HeroFileWriter::WriteNotes(std::string& out) const {
     Line(out, "</Notes>");
 }
 
-void HeroFileWriter::WriteWealth(std::string&) const {
-    // Written only when the hero has accounts; the wealth subsystem writes the section here.
+void HeroFileWriter::WriteWealth(std::string& out) const {
+    // Written only when the hero has accounts; amounts in units, with "." whatever the locale.
+    const auto& accounts = Hero().Accounts;
+    if (accounts.empty()) return;
+    Line(out, "<Wealth>");
+    for (const TAccount& account : accounts) {
+        Line(out, Element(2, "Account").Attr("Name", account.Name).Open());
+        for (const TAccountEntry& entry : account.Entries)
+            Line(out, Element(4, "AccountDetail")
+                          .Attr("Desc", entry.Description)
+                          .Attr("Amt", FormatMoney(entry.Amount, '.'))
+                          .Empty(true));
+        Line(out, EndTag(2, "Account"));
+    }
+    Line(out, "</Wealth>");
 }
 
 void HeroFileWriter::WriteLastResortPoints(std::string& out) const {
-    // The last resort points subsystem adds one "LastResortPoint" line per entry here.
     Line(out, "<LastResortPoints>");
+    for (const TLRPEntry& entry : Hero().LastResortEntries)
+        Line(out, Element(2, "LastResortPoint")
+                      .Attr("Cost", entry.Cost)
+                      .Attr("Amt", entry.Points)
+                      .Attr("Desc", entry.Description)
+                      .Empty(true));
     Line(out, "</LastResortPoints>");
 }
 

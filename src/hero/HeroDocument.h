@@ -35,6 +35,8 @@ enum class Aspect {
     Achievements, // achievement point entries and bought benefits
     Mutations,  // advantages and drawbacks taken
     Budget,     // the person's adjustments of the skill points
+    Wealth,     // wealth accounts, their entries and the account chosen
+    LastResort, // the last resort point ledger
     Count
 };
 

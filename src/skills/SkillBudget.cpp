@@ -1,6 +1,7 @@
 #include "skills/SkillBudget.h"
 
 #include "gear/GearViews.h"
+#include "gear/LastResortPoints.h"
 #include "hero/AttributeScores.h"
 #include "hero/CheckedArithmetic.h"
 #include "hero/NumberRanges.h"
@@ -45,8 +46,7 @@ void SkillBudget::CalculateSkillPoints() {
     }
     // The perks' and flaws' net adjustment gives points back when positive.
     used -= TotalPerksAndFlaws(hero, rules_.customPerks, rules_.customFlaws).net;
-    // The bought benefits' cost in the hero's column (last resort points follow with their
-    // page).
+    // The bought benefits' cost in the hero's column.
     used += hero.AchievementTotals.BenefitsPurchased;
     const TSpeciesData& species = hero.CurrentSpecies;
     if (hero.Primitive && species.Primitive) used += kPrimitiveReductionCost;
@@ -58,6 +58,8 @@ void SkillBudget::CalculateSkillPoints() {
     available += hero.AchievementTotals.PointsEarned;
     if (hero.ProfessionIndex == kTechOpPosition)
         available += static_cast<long long>(hero.AchievementTotals.Level) - 1;
+    // The last resort points bought.
+    used += LastResortSkillCost(hero);
     for (const TSkillPointAdjustment& adjustment : hero.SkillPointAdjustments)
         used += adjustment.Points;
     available += kCashOutValue * static_cast<long long>(hero.CashedOutSkills.size());

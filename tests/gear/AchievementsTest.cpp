@@ -106,6 +106,8 @@ TEST_F(AchievementsTest, ABoughtBenefitMovesNoBaseAcrossSaveOpenAndRemoval) {
     Adv().RemoveBenefit(1);
     EXPECT_EQ(Labels("STR.Total STR.Base"), "11 " + base);
     EXPECT_EQ(Table("Benefits"), (TableView{{"2", "Grit"}}));
+    Adv().RemoveBenefit(1); // the last row
+    EXPECT_TRUE(Table("Benefits").empty());
     Adv().RemoveBenefit(0);
     EXPECT_EQ(prompter.Texts(Kind::Error).back(), "Select a benefit to remove.");
 }

@@ -125,10 +125,11 @@ void TFrmMain::BuildMenus() {
 
     QMenu* functions = menuBar()->addMenu(tr("F&unctions"));
     functions->setObjectName("Functions1");
-    addAction(functions, "GenerateStartingMoney1", tr("Generate Starting Money"))
-        ->setEnabled(false);
-    addAction(functions, "AssignStartingLRP1", tr("Assign Starting Last Resort Points"))
-        ->setEnabled(false);
+    connect(addAction(functions, "GenerateStartingMoney1", tr("Generate Starting Money")),
+            &QAction::triggered, this, [this] { builder_.Wealth().GenerateStartingMoney(); });
+    connect(addAction(functions, "AssignStartingLRP1", tr("Assign Starting Last Resort Points")),
+            &QAction::triggered, this,
+            [this] { builder_.LastResortLedger().AssignStartingPoints(); });
 
     QAction* dieRoller = menuBar()->addAction(tr("&Die Roller"));
     dieRoller->setObjectName("DieRoller1");
