@@ -6,6 +6,8 @@
 
 #include "app/HeroOperations.h"
 #include "gear/Achievements.h"
+#include "gear/Cyberware.h"
+#include "gear/Equipment.h"
 #include "gear/Mutations.h"
 #include "hero/AttributeScores.h"
 #include "hero/HeroDocument.h"
@@ -75,6 +77,8 @@ public:
     PerksAndFlaws& PerksFlaws() override { return perksFlaws_; }
     Achievements& Advancement() override { return achievements_; }
     Mutations& Mutants() override { return mutations_; }
+    Equipment& Gear() override { return equipment_; }
+    Cyberware& Cyber() override { return cyberware_; }
 
     // Shorthands for what every page reads.
     THero& Hero() { return document_.Hero; }
@@ -103,5 +107,7 @@ private:
     SkillBudget budget_;
     Achievements achievements_;
     Mutations mutations_;
+    Equipment equipment_;
+    Cyberware cyberware_;
     std::vector<std::string> catalogueProblems_;
 };

@@ -17,6 +17,8 @@ class PsionicPurchases;
 class PerksAndFlaws;
 class Achievements;
 class Mutations;
+class Equipment;
+class Cyberware;
 
 class HeroOperations {
 public:
@@ -37,6 +39,8 @@ public:
     virtual PerksAndFlaws& PerksFlaws() = 0;
     virtual class Achievements& Advancement() = 0;
     virtual class Mutations& Mutants() = 0;
+    virtual class Equipment& Gear() = 0;
+    virtual class Cyberware& Cyber() = 0;
 
     // Clears the hero back to its initial state (the rules in force stay).
     virtual void ClearHero() = 0;

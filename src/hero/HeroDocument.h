@@ -35,6 +35,8 @@ enum class Aspect {
     Achievements, // achievement point entries and bought benefits
     Mutations,  // advantages and drawbacks taken
     Budget,     // the person's adjustments of the skill points
+    Equipment,  // items carried and their quantities, the equipment filter
+    Cyberware,  // cyberware installed, custom cyberware added
     Count
 };
 
