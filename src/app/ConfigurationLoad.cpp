@@ -99,5 +99,11 @@ void HeroBuilder::ReloadCatalogues() {
     // 10. The mutation catalogue; taken mutations of sources still active stay.
     mutations_.LoadMutations();
 
-    // 11 and 12: cyberware and FX follow with their subsystems.
+    // 11. The cyberware catalogue; installed items of sources still active stay.
+    cyberware_.LoadCyberTech();
+
+    // 12: FX follows with its subsystem.
+
+    // The equipment on offer follows the active sources.
+    equipment_.Filter();
 }

@@ -23,7 +23,8 @@ HeroBuilder::HeroBuilder(Prompter& prompter, const AppPaths& paths)
       psionics_(document_, rules_, professions_), perksFlaws_(document_, rules_), budget_(document_, rules_, professions_),
       achievements_(document_, rules_, professions_, attributes_),
       mutations_(document_, rules_, attributes_), wealth_(document_, professions_),
-      lastResort_(document_) {
+      lastResort_(document_), equipment_(document_, rules_, professions_),
+      cyberware_(document_, rules_) {
     document_.SetSettle([this](const AspectSet& touched) { Settle(touched); });
 }
 
@@ -56,6 +57,12 @@ void HeroBuilder::Settle(const AspectSet& touched) {
     // The last resort point ledger and the wealth accounts.
     if (touched.Any({LastResort})) lastResort_.PaintLastResortPoints();
     if (touched.Any({Wealth})) wealth_.PaintAccounts();
+    // The equipment grids, the combat tables (read from the skill grid) and the cyberware
+    // with its tolerance track (CON and the species' bonus).
+    if (touched.Any({Equipment, Rules, Sources})) equipment_.PaintEquipment();
+    if (touched.Any({Equipment, Skills, Attributes, Species, Profession, Rules, Sources}))
+        equipment_.PaintCombat();
+    if (touched.Any({Cyberware, Attributes, Species, Sources})) cyberware_.PaintCyberware();
     // 6. The fixed notes on the rules, the species and the profession.
     if (touched.Any({Rules, Species, Profession, Sources})) budget_.PaintFixedNotes();
     // 7. The choices and the identity.
@@ -99,14 +106,6 @@ bool HeroBuilder::StartUp() {
     rules_.StartUp();
     document_.Views.SetLabel(kHouseRuleLabel, kHouseRuleNone);
     ReloadCatalogues();
-
-    ViewData& views = document_.Views;
-    views.SetTable(kAvailableEquipmentTable,
-                   {{"Equipment", "Mass", "Cost", "PL", "Avail", "Source"}});
-    views.SetTable(kCarriedEquipmentTable,
-                   {{"Equipment", "Qty", "Mass", "Cost", "Ext Mass", "Ext Cost"}});
-    views.SetTable(kWeaponsTable, {{"Weapon", "Score", "Die", "Type", "Range", "Damage"}});
-    views.SetTable(kArmorTable, {{"Armor", "Score", "Die", "Type", "Effect", "AP", "Hide"}});
 
     // The hero starts cleared: every view shows the cleared state.
     ClearHero();

@@ -6,6 +6,8 @@
 
 #include "app/HeroOperations.h"
 #include "gear/Achievements.h"
+#include "gear/Cyberware.h"
+#include "gear/Equipment.h"
 #include "gear/Mutations.h"
 #include "gear/LastResortPoints.h"
 #include "gear/WealthAccounts.h"
@@ -79,6 +81,8 @@ public:
     Mutations& Mutants() override { return mutations_; }
     WealthAccounts& Wealth() override { return wealth_; }
     LastResortPoints& LastResortLedger() override { return lastResort_; }
+    Equipment& Gear() override { return equipment_; }
+    Cyberware& Cyber() override { return cyberware_; }
 
     // Shorthands for what every page reads.
     THero& Hero() { return document_.Hero; }
@@ -109,5 +113,7 @@ private:
     Mutations mutations_;
     WealthAccounts wealth_;
     LastResortPoints lastResort_;
+    Equipment equipment_;
+    Cyberware cyberware_;
     std::vector<std::string> catalogueProblems_;
 };

@@ -19,6 +19,8 @@ class Achievements;
 class Mutations;
 class WealthAccounts;
 class LastResortPoints;
+class Equipment;
+class Cyberware;
 
 class HeroOperations {
 public:
@@ -41,6 +43,8 @@ public:
     virtual class Mutations& Mutants() = 0;
     virtual WealthAccounts& Wealth() = 0;
     virtual LastResortPoints& LastResortLedger() = 0;
+    virtual class Equipment& Gear() = 0;
+    virtual class Cyberware& Cyber() = 0;
 
     // Clears the hero back to its initial state (the rules in force stay).
     virtual void ClearHero() = 0;

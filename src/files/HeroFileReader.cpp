@@ -3,6 +3,8 @@
 #include "app/HeroOperations.h"
 #include "files/ImportMessages.h"
 #include "gear/Achievements.h"
+#include "gear/Cyberware.h"
+#include "gear/Equipment.h"
 #include "gear/Mutations.h"
 #include "gear/LastResortPoints.h"
 #include "gear/WealthAccounts.h"
@@ -96,6 +98,7 @@ HeroFileReader::HeroFileReader(HeroOperations& builder, ImportMessages& messages
     RegisterSkills();
     RegisterPerksAndFlaws();
     RegisterPsionics();
+    RegisterEquipment();
     RegisterCyberware();
     RegisterAchievements();
     RegisterMutations();
@@ -165,6 +168,38 @@ void HeroFileReader::RegisterMutations() {
 
 void HeroFileReader::RegisterCyberware() {
     handlers_["Cyberware"] = [this](const XmlAttributes& a) { CyberwareElement(a); };
+    // The installed item is the catalogue's: only the name is read.
+    handlers_["CyberItem"] = [this](const XmlAttributes& a) {
+        const std::string name = Find(a, "Name").value_or("-");
+        if (!builder_.Cyber().AddCyberware(name))
+            messages_.Report("Cyberware \"" + name + "\" not recognized");
+    };
+}
+
+void HeroFileReader::RegisterEquipment() {
+    // Items are taken as written, not looked up in the catalogue.
+    handlers_["EquipmentItem"] = [this](const XmlAttributes& a) {
+        TEquipmentItem item;
+        item.Name = Text(a, "Name");
+        item.Category = Text(a, "Category");
+        item.Subcategory = Text(a, "Subcategory");
+        item.Availability = Text(a, "Availability");
+        item.Source = Text(a, "Source");
+        item.Type = Text(a, "Type");
+        item.Range = Text(a, "Range");
+        item.AP = Text(a, "AP");
+        item.Hide = Text(a, "Hide");
+        item.DmgO = Text(a, "Dmg1");
+        item.DmgG = Text(a, "Dmg2");
+        item.DmgA = Text(a, "Dmg3");
+        const auto mass = Find(a, "Mass");
+        item.Mass = mass ? ParseDecimal(*mass).value_or(0.0) : 0.0;
+        item.Cost = Integer(a, "Cost", 0);
+        item.PL = Integer(a, "PL", 0);
+        item.Quantity = Integer(a, "Number", 0);
+        item.Ammo = Integer(a, "Ammo", -1);
+        builder_.Gear().AddEquipment(item);
+    };
 }
 
 void HeroFileReader::RegisterSpecialItems() {

@@ -47,6 +47,7 @@ private:
     void RegisterAchievements();
     void RegisterMutations();
     void RegisterCyberware();
+    void RegisterEquipment();
     void RegisterSpecialItems();
     void RegisterNotes();
     void RegisterSkillPointAdjustments();

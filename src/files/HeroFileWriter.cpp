@@ -420,9 +420,28 @@ void HeroFileWriter::WritePsionics(std::string& out) const {
 }
 
 void HeroFileWriter::WriteEquipment(std::string& out) const {
-    // The equipment subsystem adds one "EquipmentItem" line per carried item here.
     Line(out, "<Equipment>");
     Line(out, "  <EquipmentList>");
+    for (const TEquipmentItem& item : Hero().Equipment) {
+        Element line(0, "EquipmentItem");
+        line.Attr("Name", item.Name)
+            .Attr("Category", item.Category)
+            .Attr("Subcategory", item.Subcategory)
+            .Attr("Availability", item.Availability)
+            .Attr("Mass", FormatDecimal(item.Mass))
+            .Attr("Cost", item.Cost)
+            .Attr("PL", item.PL)
+            .Attr("Source", item.Source)
+            .Attr("Number", item.Quantity);
+        if (item.Ammo >= 0) line.Attr("Ammo", item.Ammo);
+        const std::pair<const char*, const std::string*> optional[] = {
+            {"Type", &item.Type}, {"Range", &item.Range}, {"Dmg1", &item.DmgO},
+            {"Dmg2", &item.DmgG}, {"Dmg3", &item.DmgA},   {"AP", &item.AP},
+            {"Hide", &item.Hide}};
+        for (const auto& [name, value] : optional)
+            if (!value->empty()) line.Attr(name, *value);
+        Line(out, line.Empty(true));
+    }
     Line(out, "   </EquipmentList>");
     Line(out, "</Equipment>");
 }
@@ -431,7 +450,19 @@ void HeroFileWriter::WriteCyberware(std::string& out) const {
     Element start(0, "Cyberware");
     if (Hero().CyberSkill) start.Attr("Skill", "True");
     Line(out, start.Open());
-    // The cyberware subsystem adds one "CyberItem" line per installed item here.
+    for (const TCyberTech& item : Hero().Cyberware)
+        Line(out, Element(2, "CyberItem")
+                      .Attr("Name", item.Name)
+                      .Attr("source", item.Source)
+                      .Attr("Quality", item.Quality)
+                      .Attr("Size", item.Size)
+                      .Attr("PL", item.PL)
+                      .Attr("Mass", FormatDecimal(item.Mass))
+                      .Attr("Multi", item.Multi)
+                      .Attr("NanoCompReq", item.NanoCompReq)
+                      .Attr("Cost", item.Cost)
+                      .Attr("SkillReq", item.SkillReq)
+                      .Empty(false));
     Line(out, "</Cyberware>");
 }
 

@@ -37,6 +37,8 @@ enum class Aspect {
     Budget,     // the person's adjustments of the skill points
     Wealth,     // wealth accounts, their entries and the account chosen
     LastResort, // the last resort point ledger
+    Equipment,  // items carried and their quantities, the equipment filter
+    Cyberware,  // cyberware installed, custom cyberware added
     Count
 };
 

@@ -9,6 +9,9 @@
 #include "files/ui/TFrmMessages.h"
 #include "gear/ui/AchievementsPage.h"
 #include "gear/ui/CampaignPage.h"
+#include "gear/ui/CombatPage.h"
+#include "gear/ui/CyberTechPage.h"
+#include "gear/ui/EquipmentPage.h"
 #include "gear/ui/MutationsPage.h"
 #include "hero/ui/AttributePanel.h"
 #include "hero/ui/MainPage.h"
@@ -227,6 +230,16 @@ void TFrmMain::BuildPages() {
     pages_[7] = psionicsPage;
     pages_[10] = achievementsPage;
     pages_[11] = mutationsPage;
+    // The gear pages: cyberware, the combat tables and the equipment carried.
+    auto* cyberTechPage = new CyberTechPage(builder_, pageStack_);
+    auto* combatPage = new CombatPage(builder_, pageStack_);
+    auto* equipmentPage = new EquipmentPage(builder_, pageStack_);
+    viewPages_.push_back(cyberTechPage);
+    viewPages_.push_back(combatPage);
+    viewPages_.push_back(equipmentPage);
+    pages_[4] = cyberTechPage;
+    pages_[8] = combatPage;
+    pages_[9] = equipmentPage;
     for (int i = 0; i < static_cast<int>(pages_.size()); ++i) {
         if (!pages_[i]) pages_[i] = NotBuiltPage(pageButtons_[i]->objectName().mid(3));
         // A page larger than the room left for it scrolls.

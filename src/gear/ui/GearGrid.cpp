@@ -1,0 +1,48 @@
+#include "gear/ui/GearGrid.h"
+
+#include "app/ui/ViewWidgets.h"
+
+#include <QHeaderView>
+#include <QTableWidget>
+
+QTableWidget* NewGearGrid(QWidget* parent, const QString& name, const QString& tip) {
+    auto* grid = new QTableWidget(parent);
+    grid->setObjectName(name);
+    grid->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    grid->horizontalHeader()->setStretchLastSection(true);
+    grid->verticalHeader()->setVisible(false);
+    grid->setSelectionBehavior(QAbstractItemView::SelectRows);
+    grid->setSelectionMode(QAbstractItemView::SingleSelection);
+    grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grid->setToolTip(tip);
+    return grid;
+}
+
+void RenderGearGrid(QTableWidget* grid, const TableView& table) {
+    const int selected = grid->currentRow();
+    const int columns = table.empty() ? 0 : static_cast<int>(table.front().size());
+    grid->setColumnCount(columns);
+    grid->setRowCount(table.empty() ? 0 : static_cast<int>(table.size()) - 1);
+    for (int r = 0; r < static_cast<int>(table.size()); ++r) {
+        const TableRow& row = table[static_cast<std::size_t>(r)];
+        for (int c = 0; c < columns && c < static_cast<int>(row.size()); ++c) {
+            const QString text = ToQt(row[static_cast<std::size_t>(c)]);
+            if (r == 0)
+                grid->setHorizontalHeaderItem(c, new QTableWidgetItem(text));
+            else
+                grid->setItem(r - 1, c, new QTableWidgetItem(text));
+        }
+    }
+    if (selected >= 0 && selected < grid->rowCount()) grid->selectRow(selected);
+}
+
+int SelectedGearRow(const QTableWidget* grid) {
+    const auto rows = grid->selectionModel()->selectedRows();
+    return rows.isEmpty() ? 0 : rows.first().row() + 1;
+}
+
+void SelectLastGearRow(QTableWidget* grid) {
+    if (grid->rowCount() == 0) return;
+    grid->selectRow(grid->rowCount() - 1);
+    grid->scrollToItem(grid->item(grid->rowCount() - 1, 0));
+}
