@@ -24,6 +24,7 @@ void HeroBuilder::ReloadCatalogues() {
     const std::vector<TSkillItem> keptPsionics = hero.Psionics;
     const std::vector<PerkFlawItem> keptPerks = hero.Perks;
     const std::vector<PerkFlawItem> keptFlaws = hero.Flaws;
+    const std::vector<TFX> keptFX = hero.FXSkills;
 
     // 2. The built-in professions, and the chosen one again when it is one of them.
     const std::string profession = professions_.ChosenName();
@@ -97,4 +98,9 @@ void HeroBuilder::ReloadCatalogues() {
     achievements_.LoadBenefits();
 
     // 10 to 12: cyberware, mutations and FX follow with their subsystems.
+
+    // 12. FX, with the hero's FX put back by name, rank and active mark (the specialization
+    // stays while it is still a choice).
+    fx_.LoadFX();
+    fx_.RestorePurchases(keptFX);
 }

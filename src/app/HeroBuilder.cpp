@@ -21,12 +21,16 @@ HeroBuilder::HeroBuilder(Prompter& prompter, const AppPaths& paths)
       species_(document_, rules_), professions_(document_, rules_),
       attributes_(document_, rules_, professions_), skills_(document_, rules_, professions_),
       psionics_(document_, rules_, professions_), perksFlaws_(document_, rules_), budget_(document_, rules_, professions_),
-      achievements_(document_, rules_, professions_, attributes_) {
+      achievements_(document_, rules_, professions_, attributes_),
+      fx_(document_, rules_, professions_) {
     document_.SetSettle([this](const AspectSet& touched) { Settle(touched); });
 }
 
-void HeroBuilder::Settle(const AspectSet& touched) {
+void HeroBuilder::Settle(const AspectSet& touchedByOperation) {
     using enum Aspect;
+    AspectSet touched = touchedByOperation;
+    // 0. The FX bonus totals: a change of them moves the attribute scores with it.
+    if (touched.Any({FX, Sources}) && fx_.CountFXTotals()) touched.Add(Attributes);
     // 0. The advancement figures and the benefits' bonus totals, which the limits and the
     // derived scores read.
     if (touched.Any({Achievements, Profession, Sources})) achievements_.CountAdvancement();
@@ -40,17 +44,19 @@ void HeroBuilder::Settle(const AspectSet& touched) {
         skills_.PaintSelectedSkills();
     if (touched.Any({Psionics, Attributes, Species, Profession, Rules, Sources}))
         psionics_.PaintSelectedPsionics();
+    if (touched.Any({FX, Profession, Sources})) fx_.PaintFXChoices();
+    if (touched.Any({FX, Attributes, Species, Profession, Rules, Sources})) fx_.PaintSelectedFX();
     // 4. Perks and flaws with their totals and the wealth markers.
     if (touched.Any({PerksFlaws, Sources})) perksFlaws_.PaintPerksFlaws();
     // 5. The budget, read from those tables, the perk and flaw totals and the INT resistance
     // modifier.
-    if (touched.Any({Skills, Psionics, PerksFlaws, Achievements, Attributes, Species, Profession,
-                     Rules, Sources, Budget}))
+    if (touched.Any({Skills, Psionics, FX, PerksFlaws, Achievements, Attributes, Species,
+                     Profession, Rules, Sources, Budget}))
         budget_.CalculateSkillPoints();
     if (touched.Any({Budget})) budget_.PaintAdjustments();
     if (touched.Any({Achievements, Profession, Sources})) achievements_.PaintAchievements();
     // 6. The fixed notes on the rules, the species and the profession.
-    if (touched.Any({Rules, Species, Profession, Sources})) budget_.PaintFixedNotes();
+    if (touched.Any({Rules, Species, Profession, Sources, FX})) budget_.PaintFixedNotes();
     // 7. The choices and the identity.
     if (touched.Any({Identity, Rules, Sources})) identity_.Paint();
     if (touched.Any({Species, Sources})) species_.PaintChoices();

@@ -12,6 +12,7 @@
 #include "hero/ProfessionChoice.h"
 #include "hero/SpeciesChoice.h"
 #include "rules/RulesConfiguration.h"
+#include "skills/FXPurchases.h"
 #include "skills/PerksAndFlaws.h"
 #include "skills/PsionicPurchases.h"
 #include "skills/SkillBudget.h"
@@ -71,6 +72,8 @@ public:
     SkillBudget& Budget() override { return budget_; }
     PsionicPurchases& Psionics() override { return psionics_; }
     const PsionicPurchases& Psionics() const { return psionics_; }
+    FXPurchases& FX() override { return fx_; }
+    const FXPurchases& FX() const { return fx_; }
     PerksAndFlaws& PerksFlaws() override { return perksFlaws_; }
     Achievements& Advancement() override { return achievements_; }
 
@@ -100,5 +103,6 @@ private:
     PerksAndFlaws perksFlaws_;
     SkillBudget budget_;
     Achievements achievements_;
+    FXPurchases fx_;
     std::vector<std::string> catalogueProblems_;
 };

@@ -8,6 +8,7 @@
 #include "hero/ProfessionChoice.h"
 #include "hero/SpeciesChoice.h"
 #include "rules/RulesConfiguration.h"
+#include "skills/FXPurchases.h"
 #include "skills/PerksAndFlaws.h"
 #include "skills/PsionicPurchases.h"
 #include "skills/SkillBudget.h"
@@ -93,12 +94,13 @@ HeroFileReader::HeroFileReader(HeroOperations& builder, ImportMessages& messages
     RegisterSkills();
     RegisterPerksAndFlaws();
     RegisterPsionics();
+    RegisterFX();
     RegisterCyberware();
     RegisterAchievements();
     RegisterSpecialItems();
     RegisterNotes();
     RegisterSkillPointAdjustments();
-    // Equipment, mutations, FX, wealth and last resort points register their elements as
+    // Equipment, mutations, wealth and last resort points register their elements as
     // their subsystems arrive.
 }
 
@@ -127,6 +129,16 @@ void HeroFileReader::RegisterPerksAndFlaws() {
 
 void HeroFileReader::RegisterPsionics() {
     handlers_["PsionicSkill"] = [this](const XmlAttributes& a) { PsionicSkillElement(a); };
+}
+
+void HeroFileReader::RegisterFX() {
+    // The specialization comes first: choosing it offers the FX afresh.
+    handlers_["FX"] = [this](const XmlAttributes& a) {
+        for (const XmlAttribute& attribute : a)
+            if (attribute.name == "Specialization")
+                builder_.FX().ChooseFXSpecializationByName(attribute.value);
+    };
+    handlers_["FXSkill"] = [this](const XmlAttributes& a) { FXSkillElement(a); };
 }
 
 void HeroFileReader::RegisterAchievements() {
@@ -407,6 +419,17 @@ void HeroFileReader::PsionicSkillElement(const XmlAttributes& attributes) {
     const auto written = Find(attributes, "Level");
     messages_.Report("Unknown Psionic Skill: " + name + "  " +
                      (written ? *written : std::string("1")));
+}
+
+void HeroFileReader::FXSkillElement(const XmlAttributes& attributes) {
+    const std::string name = Text(attributes, "Name");
+    const std::string detail = Text(attributes, "Detail");
+    const int rank = Integer(attributes, "Rank", 1);
+    bool active = false;
+    if (const auto value = Find(attributes, "Active"))
+        active = ParseBooleanText(*value).value_or(false);
+    if (builder_.FX().AddFX(name, std::min(rank, kHighestRank), active)) return;
+    messages_.Report("Unknown FXSkill: " + name + " " + detail + " " + std::to_string(rank));
 }
 
 void HeroFileReader::CyberwareElement(const XmlAttributes& attributes) {

@@ -11,6 +11,7 @@
 #include "hero/ui/AttributePanel.h"
 #include "hero/ui/MainPage.h"
 #include "hero/ui/NotesPage.h"
+#include "skills/ui/FXPage.h"
 #include "skills/ui/PerksFlawsPage.h"
 #include "skills/ui/PsionicsPage.h"
 #include "skills/ui/SkillsPage.h"
@@ -214,11 +215,14 @@ void TFrmMain::BuildPages() {
     viewPages_.push_back(perksFlawsPage);
     viewPages_.push_back(campaignPage);
     viewPages_.push_back(psionicsPage);
+    auto* fxPage = new FXPage(builder_, pageStack_);
+    viewPages_.push_back(fxPage);
     pages_[0] = mainPage;
     pages_[1] = notesPage;
     pages_[2] = skillsPage;
     pages_[3] = perksFlawsPage;
     pages_[5] = campaignPage;
+    pages_[6] = fxPage;
     pages_[7] = psionicsPage;
     for (int i = 0; i < static_cast<int>(pages_.size()); ++i) {
         if (!pages_[i]) pages_[i] = NotBuiltPage(pageButtons_[i]->objectName().mid(3));
