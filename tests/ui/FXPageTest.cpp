@@ -5,6 +5,7 @@
 
 #include "skills/ui/FXPage.h"
 
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTreeWidget>
@@ -45,7 +46,8 @@ private slots:
         QTest::mouseClick(page->CmdFXActive, Qt::LeftButton);
         QCOMPARE(page->LstFXActive->count(), 1);
         QCOMPARE(page->LstFXActive->item(0)->text(), QString("Iron Conviction"));
-        QCOMPARE(program.Texts("LblCONBase LblCONTotal"), QString("10 11"));
+        QCOMPARE(program.Panel()->findChild<QLineEdit*>("EdBaseCON")->text(), QString("10"));
+        QCOMPARE(program.Panel()->findChild<QLineEdit*>("EdCON")->text(), QString("11"));
         QCOMPARE(Rows(page->Grid)[1], QString("  Iron Conviction|1|CON|12/6/3|+d0|3"));
         QVERIFY(program.main.windowTitle().contains('*'));
         QVERIFY(program.main.grab().save(QString(TAVORN_BINARY_DIR) + "/fx-page.png"));

@@ -56,6 +56,13 @@ FXPage::FXPage(HeroBuilder& builder, QWidget* parent)
     LstFXActive->setObjectName("LstFXActive");
     LstFXActive->setMaximumHeight(LstFXActive->fontMetrics().height() * 6);
     list->addWidget(LstFXActive);
+    auto* points = new QHBoxLayout;
+    points->addWidget(new QLabel(tr("FX Points Available:"), this));
+    LblFXPoints = new QLabel(this);
+    LblFXPoints->setObjectName("LblFXPoints");
+    points->addWidget(LblFXPoints);
+    points->addStretch(1);
+    list->addLayout(points);
     active->addLayout(list, 1);
     auto* side = new QVBoxLayout;
     CmdFXActive = new QPushButton(tr("Make Always Active"), this);
@@ -63,12 +70,6 @@ FXPage::FXPage(HeroBuilder& builder, QWidget* parent)
     CmdFXActive->setToolTip(tr("Make the FX of the selected row always active"));
     CmdFXActive->setEnabled(false);
     side->addWidget(CmdFXActive);
-    auto* points = new QHBoxLayout;
-    points->addWidget(new QLabel(tr("FX Points Available:"), this));
-    LblFXPoints = new QLabel(this);
-    LblFXPoints->setObjectName("LblFXPoints");
-    points->addWidget(LblFXPoints);
-    side->addLayout(points);
     side->addStretch(1);
     active->addLayout(side);
     page->addLayout(active);
