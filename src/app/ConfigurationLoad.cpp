@@ -24,6 +24,7 @@ void HeroBuilder::ReloadCatalogues() {
     const std::vector<TSkillItem> keptPsionics = hero.Psionics;
     const std::vector<PerkFlawItem> keptPerks = hero.Perks;
     const std::vector<PerkFlawItem> keptFlaws = hero.Flaws;
+    const std::vector<TFX> keptFX = hero.FXSkills;
 
     // 2. The built-in professions, and the chosen one again when it is one of them.
     const std::string profession = professions_.ChosenName();
@@ -102,8 +103,11 @@ void HeroBuilder::ReloadCatalogues() {
     // 11. The cyberware catalogue; installed items of sources still active stay.
     cyberware_.LoadCyberTech();
 
-    // 12: FX follows with its subsystem.
-
     // The equipment on offer follows the active sources.
     equipment_.Filter();
+
+    // 12. FX, with the hero's FX put back by name, rank and active mark (the specialization
+    // stays while it is still a choice).
+    fx_.LoadFX();
+    fx_.RestorePurchases(keptFX);
 }

@@ -24,12 +24,15 @@ HeroBuilder::HeroBuilder(Prompter& prompter, const AppPaths& paths)
       achievements_(document_, rules_, professions_, attributes_),
       mutations_(document_, rules_, attributes_), wealth_(document_, professions_),
       lastResort_(document_), equipment_(document_, rules_, professions_),
-      cyberware_(document_, rules_) {
+      cyberware_(document_, rules_), fx_(document_, rules_, professions_) {
     document_.SetSettle([this](const AspectSet& touched) { Settle(touched); });
 }
 
-void HeroBuilder::Settle(const AspectSet& touched) {
+void HeroBuilder::Settle(const AspectSet& touchedByOperation) {
     using enum Aspect;
+    AspectSet touched = touchedByOperation;
+    // 0. The FX bonus totals: a change of them moves the attribute scores with it.
+    if (touched.Any({FX, Sources}) && fx_.CountFXTotals()) touched.Add(Attributes);
     // 0. The advancement figures and the benefits' bonus totals, which the limits and the
     // derived scores read.
     if (touched.Any({Achievements, Profession, Sources})) achievements_.CountAdvancement();
@@ -44,12 +47,14 @@ void HeroBuilder::Settle(const AspectSet& touched) {
         skills_.PaintSelectedSkills();
     if (touched.Any({Psionics, Attributes, Species, Profession, Rules, Sources}))
         psionics_.PaintSelectedPsionics();
+    if (touched.Any({FX, Profession, Sources})) fx_.PaintFXChoices();
+    if (touched.Any({FX, Attributes, Species, Profession, Rules, Sources})) fx_.PaintSelectedFX();
     // 4. Perks and flaws with their totals and the wealth markers.
     if (touched.Any({PerksFlaws, Sources})) perksFlaws_.PaintPerksFlaws();
     // 5. The budget, read from those tables, the perk and flaw totals and the INT resistance
     // modifier.
-    if (touched.Any({Skills, Psionics, PerksFlaws, Achievements, Attributes, Species, Profession,
-                     Rules, Sources, Budget, LastResort}))
+    if (touched.Any({Skills, Psionics, FX, PerksFlaws, Achievements, Attributes, Species,
+                     Profession, Rules, Sources, Budget, LastResort}))
         budget_.CalculateSkillPoints();
     if (touched.Any({Budget})) budget_.PaintAdjustments();
     if (touched.Any({Achievements, Profession, Sources})) achievements_.PaintAchievements();
@@ -64,7 +69,7 @@ void HeroBuilder::Settle(const AspectSet& touched) {
         equipment_.PaintCombat();
     if (touched.Any({Cyberware, Attributes, Species, Sources})) cyberware_.PaintCyberware();
     // 6. The fixed notes on the rules, the species and the profession.
-    if (touched.Any({Rules, Species, Profession, Sources})) budget_.PaintFixedNotes();
+    if (touched.Any({Rules, Species, Profession, Sources, FX})) budget_.PaintFixedNotes();
     // 7. The choices and the identity.
     if (touched.Any({Identity, Rules, Sources})) identity_.Paint();
     if (touched.Any({Species, Sources})) species_.PaintChoices();

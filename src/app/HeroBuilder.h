@@ -17,6 +17,7 @@
 #include "hero/ProfessionChoice.h"
 #include "hero/SpeciesChoice.h"
 #include "rules/RulesConfiguration.h"
+#include "skills/FXPurchases.h"
 #include "skills/PerksAndFlaws.h"
 #include "skills/PsionicPurchases.h"
 #include "skills/SkillBudget.h"
@@ -76,6 +77,8 @@ public:
     SkillBudget& Budget() override { return budget_; }
     PsionicPurchases& Psionics() override { return psionics_; }
     const PsionicPurchases& Psionics() const { return psionics_; }
+    FXPurchases& FX() override { return fx_; }
+    const FXPurchases& FX() const { return fx_; }
     PerksAndFlaws& PerksFlaws() override { return perksFlaws_; }
     Achievements& Advancement() override { return achievements_; }
     Mutations& Mutants() override { return mutations_; }
@@ -115,5 +118,6 @@ private:
     LastResortPoints lastResort_;
     Equipment equipment_;
     Cyberware cyberware_;
+    FXPurchases fx_;
     std::vector<std::string> catalogueProblems_;
 };

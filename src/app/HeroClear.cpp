@@ -34,9 +34,7 @@ void HeroBuilder::ClearHero() {
     // Cash-outs and instances go with the skills: a skill bought again starts afresh.
     skills_.ClearSkills();
     psionics_.ClearPsi();
-    for (auto& fx : hero.FXSkills)
-        fx.Selected = false;
-    hero.FXSpecialization.clear();
+    fx_.ClearFX(); // and no FX specialization
     perksFlaws_.ClearPerksFlaws();
 
     // 6. Cyberware.

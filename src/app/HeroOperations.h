@@ -14,6 +14,7 @@ class AttributeScores;
 class SkillPurchases;
 class SkillBudget;
 class PsionicPurchases;
+class FXPurchases;
 class PerksAndFlaws;
 class Achievements;
 class Mutations;
@@ -38,6 +39,7 @@ public:
     virtual SkillPurchases& Skills() = 0;
     virtual SkillBudget& Budget() = 0;
     virtual PsionicPurchases& Psionics() = 0;
+    virtual FXPurchases& FX() = 0;
     virtual PerksAndFlaws& PerksFlaws() = 0;
     virtual class Achievements& Advancement() = 0;
     virtual class Mutations& Mutants() = 0;

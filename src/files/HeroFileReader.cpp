@@ -13,6 +13,7 @@
 #include "hero/ProfessionChoice.h"
 #include "hero/SpeciesChoice.h"
 #include "rules/RulesConfiguration.h"
+#include "skills/FXPurchases.h"
 #include "skills/PerksAndFlaws.h"
 #include "skills/PsionicPurchases.h"
 #include "skills/SkillBudget.h"
@@ -99,6 +100,7 @@ HeroFileReader::HeroFileReader(HeroOperations& builder, ImportMessages& messages
     RegisterPerksAndFlaws();
     RegisterPsionics();
     RegisterEquipment();
+    RegisterFX();
     RegisterCyberware();
     RegisterAchievements();
     RegisterMutations();
@@ -107,7 +109,6 @@ HeroFileReader::HeroFileReader(HeroOperations& builder, ImportMessages& messages
     RegisterSkillPointAdjustments();
     RegisterWealth();
     RegisterLastResortPoints();
-    // Equipment, mutations and FX register their elements as their subsystems arrive.
 }
 
 void HeroFileReader::RegisterEnvelope() {
@@ -135,6 +136,16 @@ void HeroFileReader::RegisterPerksAndFlaws() {
 
 void HeroFileReader::RegisterPsionics() {
     handlers_["PsionicSkill"] = [this](const XmlAttributes& a) { PsionicSkillElement(a); };
+}
+
+void HeroFileReader::RegisterFX() {
+    // The specialization comes first: choosing it offers the FX afresh.
+    handlers_["FX"] = [this](const XmlAttributes& a) {
+        for (const XmlAttribute& attribute : a)
+            if (attribute.name == "Specialization")
+                builder_.FX().ChooseFXSpecializationByName(attribute.value);
+    };
+    handlers_["FXSkill"] = [this](const XmlAttributes& a) { FXSkillElement(a); };
 }
 
 void HeroFileReader::RegisterAchievements() {
@@ -507,6 +518,17 @@ void HeroFileReader::PsionicSkillElement(const XmlAttributes& attributes) {
     const auto written = Find(attributes, "Level");
     messages_.Report("Unknown Psionic Skill: " + name + "  " +
                      (written ? *written : std::string("1")));
+}
+
+void HeroFileReader::FXSkillElement(const XmlAttributes& attributes) {
+    const std::string name = Text(attributes, "Name");
+    const std::string detail = Text(attributes, "Detail");
+    const int rank = Integer(attributes, "Rank", 1);
+    bool active = false;
+    if (const auto value = Find(attributes, "Active"))
+        active = ParseBooleanText(*value).value_or(false);
+    if (builder_.FX().AddFX(name, std::min(rank, kHighestRank), active)) return;
+    messages_.Report("Unknown FXSkill: " + name + " " + detail + " " + std::to_string(rank));
 }
 
 void HeroFileReader::CyberwareElement(const XmlAttributes& attributes) {

@@ -44,6 +44,7 @@ private:
     void RegisterSkills();
     void RegisterPerksAndFlaws();
     void RegisterPsionics();
+    void RegisterFX();
     void RegisterAchievements();
     void RegisterMutations();
     void RegisterCyberware();
@@ -68,6 +69,7 @@ private:
     void CashedOutSkillElement(const XmlAttributes& attributes);
     void SkillElement(const XmlAttributes& attributes);
     void PsionicSkillElement(const XmlAttributes& attributes);
+    void FXSkillElement(const XmlAttributes& attributes);
     void CyberwareElement(const XmlAttributes& attributes);
     void PrimitiveElement(const XmlAttributes& attributes);
     void NoteElement(const XmlAttributes& attributes);

@@ -12,7 +12,10 @@
 #include "hero/Professions.h"
 #include "hero/SpeciesChoice.h"
 #include "rules/RulesConfiguration.h"
+#include "skills/FXPurchases.h"
+#include "skills/SkillBudget.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cstdlib>
 
@@ -482,8 +485,33 @@ void HeroFileWriter::WriteMutations(std::string& out) const {
 }
 
 void HeroFileWriter::WriteFX(std::string& out) const {
-    // The FX subsystem adds the "Specialization" attribute and the "FXSkill" lines here.
-    Line(out, "<FX>");
+    // The specialization while the FX label asks for one; then each bought FX (the FX type
+    // placeholders of the offered list are never bought), active as the always-active list
+    // shows it.
+    const THero& hero = Hero();
+    Element start(0, "FX");
+    if (ChoosesFXSpecialization(Label(kFXLabel)) && !hero.FXSpecialization.empty())
+        start.Attr("Specialization", hero.FXSpecialization);
+    Line(out, start.Open());
+    const TableView& active = builder_.Document().Views.Table(kAlwaysActiveTable);
+    for (const TFX& fx : hero.FXSkills) {
+        if (!fx.Selected) continue;
+        const bool isActive = std::any_of(active.begin(), active.end(), [&fx](const TableRow& row) {
+            return !row.empty() && row[0] == fx.Name;
+        });
+        Line(out, Element(2, "FXSkill")
+                      .Attr("Name", fx.Name)
+                      .Attr("Source", fx.Source)
+                      .Attr("FXType", fx.FXType)
+                      .Attr("Broadskill", fx.BroadSkill)
+                      .Attr("Attribute", AttributeAbbreviation(fx.Attrib))
+                      .Attr("UnTrained", fx.Untrained)
+                      .Attr("Cost", fx.Cost)
+                      .Attr("Energy", fx.Energy)
+                      .Attr("Rank", fx.Rank)
+                      .Attr("Active", isActive)
+                      .Empty(true));
+    }
     Line(out, "</FX>");
 }
 

@@ -31,6 +31,7 @@ enum class Aspect {
     Attributes, // the six scores
     Skills,     // skills bought, ranks, cash-outs
     Psionics,   // psionic skills bought and their ranks
+    FX,         // FX bought, their ranks and always-active marks, the FX specialization
     PerksFlaws, // perks and flaws ticked, custom entries added
     Achievements, // achievement point entries and bought benefits
     Mutations,  // advantages and drawbacks taken

@@ -16,6 +16,7 @@
 #include "hero/ui/AttributePanel.h"
 #include "hero/ui/MainPage.h"
 #include "hero/ui/NotesPage.h"
+#include "skills/ui/FXPage.h"
 #include "skills/ui/PerksFlawsPage.h"
 #include "skills/ui/PsionicsPage.h"
 #include "skills/ui/SkillsPage.h"
@@ -222,11 +223,14 @@ void TFrmMain::BuildPages() {
     viewPages_.push_back(psionicsPage);
     viewPages_.push_back(achievementsPage);
     viewPages_.push_back(mutationsPage);
+    auto* fxPage = new FXPage(builder_, pageStack_);
+    viewPages_.push_back(fxPage);
     pages_[0] = mainPage;
     pages_[1] = notesPage;
     pages_[2] = skillsPage;
     pages_[3] = perksFlawsPage;
     pages_[5] = campaignPage;
+    pages_[6] = fxPage;
     pages_[7] = psionicsPage;
     pages_[10] = achievementsPage;
     pages_[11] = mutationsPage;
