@@ -109,20 +109,22 @@ std::string FXPurchases::SpecializationInForce() const {
 }
 
 void FXPurchases::ChooseFXSpecialization(int index) {
+    const std::string chosen = index >= 0 && index < static_cast<int>(choices_.size())
+                                   ? choices_[static_cast<std::size_t>(index)]
+                                   : std::string();
+    // The same choice again is no change: the FX stay.
+    if (chosen == document_.Hero.FXSpecialization) return;
     HeroDocument::Operation operation(document_);
     document_.SetChanged(true);
-    document_.Hero.FXSpecialization = index >= 0 && index < static_cast<int>(choices_.size())
-                                          ? choices_[static_cast<std::size_t>(index)]
-                                          : std::string();
+    document_.Hero.FXSpecialization = chosen;
     OfferFX();
 }
 
 void FXPurchases::ChooseFXSpecializationByName(const std::string& name) {
-    const auto found = std::find(choices_.begin(), choices_.end(), name);
-    if (found != choices_.end())
-        return ChooseFXSpecialization(static_cast<int>(found - choices_.begin()));
     HeroDocument::Operation operation(document_);
     document_.SetChanged(true);
+    if (std::find(choices_.begin(), choices_.end(), name) != choices_.end())
+        document_.Hero.FXSpecialization = name;
     OfferFX();
 }
 

@@ -38,7 +38,8 @@ public:
     // Buys again, by name, rank and active mark, what was bought before a reload.
     void RestorePurchases(const std::vector<TFX>& kept);
 
-    // The specialization at `index` of the choices (-1: none). The offered list is rebuilt.
+    // The specialization at `index` of the choices (-1: none). A change rebuilds the offered
+    // list; the same choice again changes nothing.
     void ChooseFXSpecialization(int index);
     // The choice of that text when there is one (else the choice stays); the offered list is
     // rebuilt either way (hero files).
