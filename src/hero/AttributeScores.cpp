@@ -1,5 +1,6 @@
 #include "hero/AttributeScores.h"
 
+#include "hero/CheckedArithmetic.h"
 #include "hero/ProfessionChoice.h"
 #include "hero/Professions.h"
 #include "rules/RulesConfiguration.h"
@@ -37,7 +38,14 @@ BonusTotals AttributeScores::Bonuses() const {
 
 AttributeLimits AttributeScores::Limits() const {
     const THero& hero = document_.Hero;
-    return ComputeLimits(hero.CurrentSpecies, hero.ProfessionMinimums, hero.MutationTotals);
+    AttributeLimits limits =
+        ComputeLimits(hero.CurrentSpecies, hero.ProfessionMinimums, hero.MutationTotals);
+    // An always-active FX raises the maximum as it raises the score.
+    const int fx[] = {hero.FXTotals.Str, hero.FXTotals.Dex, hero.FXTotals.Con,
+                      hero.FXTotals.Int, hero.FXTotals.Wil, hero.FXTotals.Per};
+    for (std::size_t a = 0; a < kAttributeCount; ++a)
+        limits.Max[a] = AddClamped(limits.Max[a], fx[a]);
+    return limits;
 }
 
 void AttributeScores::SetScore(int attribute, int score) {
