@@ -1,9 +1,9 @@
 #include "roster/Roster.h"
 
 #include "app/AtomicFile.h"
-#include "app/HeroBuilder.h"
+#include "hero/HeroDocument.h"
 #include "files/HeroFiles.h"
-#include "gear/GearViews.h"
+#include "gear/Equipment.h"
 #include "hero/AttributeScores.h"
 #include "robots/PrintedPage.h"
 #include "robots/RobotDesigner.h"
@@ -131,18 +131,18 @@ void Roster::SetGrid(TableView grid) {
     Notify();
 }
 
-void Roster::AddCharacter(HeroFiles& files, const HeroBuilder& builder) {
+void Roster::AddCharacter(HeroFiles& files, const HeroDocument& document) {
     if (!files.OfferToSave()) return;
     FileDialogRequest request;
     request.title = "Open Character";
     request.filter = "XML files (*.xml)";
     request.defaultExtension = "xml";
     request.initialName = "*.xml";
-    if (!builder.Hero().FileName.empty())
-        request.directory = fs::path(builder.Hero().FileName).parent_path();
+    if (!document.Hero.FileName.empty())
+        request.directory = fs::path(document.Hero.FileName).parent_path();
     const auto path = prompter_.openFile(request);
     if (!path || !files.OpenPath(*path)) return;
-    AddRow(HeroRosterRow(builder.Hero().HeroName, builder.Views()));
+    AddRow(HeroRosterRow(document.Hero.HeroName, document.Views));
 }
 
 void Roster::AddRobot(RobotDesigner& designer) {

@@ -14,7 +14,7 @@
 #include <string>
 #include <vector>
 
-class HeroBuilder;
+class HeroDocument;
 class HeroFiles;
 class RobotDesigner;
 
@@ -50,7 +50,7 @@ public:
     // "Add Character": offers to save the hero, asks for a hero file, opens it in the builder
     // and adds the hero. A cancelled choice, a file that does not open or a hero without a
     // name adds nothing.
-    void AddCharacter(HeroFiles& files, const HeroBuilder& builder);
+    void AddCharacter(HeroFiles& files, const HeroDocument& document);
     // "Add Robot": the designer's "Open", then the robot it read. A cancelled choice, a file
     // that does not open or a robot without a designation adds nothing.
     void AddRobot(RobotDesigner& designer);

@@ -201,12 +201,12 @@ TEST_F(RosterTest, AddCharacterOpensAHeroFileInTheBuilder) {
     HeroFiles files(builder);
     const fs::path hero = fs::path(TAVORN_SOURCE_DIR) / "examples" / "earthkin-tech-op.xml";
 
-    roster().AddCharacter(files, builder); // cancelled: nothing added
+    roster().AddCharacter(files, builder.Document()); // cancelled: nothing added
     EXPECT_EQ(roster().Grid().size(), 2u);
     EXPECT_EQ(roster().Grid()[1][kRosterName], "");
 
     prompter.fileAnswers.push_back(hero);
-    roster().AddCharacter(files, builder);
+    roster().AddCharacter(files, builder.Document());
     EXPECT_EQ(prompter.lastDialog.title, "Open Character");
     ASSERT_EQ(roster().Grid().size(), 2u);
     const TableRow& row = roster().Grid()[1];

@@ -154,7 +154,7 @@ bool TFrmRoster::eventFilter(QObject* watched, QEvent* event) {
 
 void TFrmRoster::CmdAddClick() {
     if (!windows_.main) return;
-    roster_->AddCharacter(windows_.main->Files(), builder_);
+    roster_->AddCharacter(windows_.main->Files(), builder_.Document());
 }
 
 void TFrmRoster::CmdRobotClick() {
