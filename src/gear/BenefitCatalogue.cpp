@@ -1,5 +1,6 @@
 #include "gear/BenefitCatalogue.h"
 
+#include "hero/BonusAttributes.h"
 #include "hero/NumberRanges.h"
 
 #include <utility>
@@ -30,19 +31,7 @@ void ReadBenefitAttribute(TBenefit& benefit, const std::string& upper, const std
             benefit.*field = ParseIntegerIn(value, kBenefitLevelRange).value_or(100);
             return;
         }
-    const std::pair<const char*, int TBonuses::*> bonuses[] = {
-        {"ACBONUS", &TBonuses::ACBonus}, {"ACINCREASE", &TBonuses::ACIncrease},
-        {"ACTION", &TBonuses::Action},   {"STR", &TBonuses::Str},
-        {"DEX", &TBonuses::Dex},         {"CON", &TBonuses::Con},
-        {"INT", &TBonuses::Int},         {"WIL", &TBonuses::Wil},
-        {"PER", &TBonuses::Per},         {"FATIGUE", &TBonuses::Fatigue},
-        {"MORTAL", &TBonuses::Mortal},   {"STUN", &TBonuses::Stun},
-        {"WOUND", &TBonuses::Wound}};
-    for (const auto& [name, field] : bonuses)
-        if (upper == name) {
-            benefit.*field = ParseIntegerIn(value, kModifierRange).value_or(0);
-            return;
-        }
+    ReadBonusAttribute(benefit, upper, value);
 }
 } // namespace
 

@@ -1,5 +1,6 @@
 #include "gear/MutationCatalogue.h"
 
+#include "hero/BonusAttributes.h"
 #include "hero/NumberRanges.h"
 
 #include <utility>
@@ -22,19 +23,7 @@ void ReadMutationAttribute(TMutation& mutation, const std::string& upper, const 
         mutation.Attrib = ParseIntegerIn(value, kModifierRange).value_or(0);
         return;
     }
-    const std::pair<const char*, int TBonuses::*> bonuses[] = {
-        {"ACTION", &TBonuses::Action},   {"ACBONUS", &TBonuses::ACBonus},
-        {"ACINCREASE", &TBonuses::ACIncrease}, {"STR", &TBonuses::Str},
-        {"DEX", &TBonuses::Dex},         {"CON", &TBonuses::Con},
-        {"INT", &TBonuses::Int},         {"WIL", &TBonuses::Wil},
-        {"PER", &TBonuses::Per},         {"FATIGUE", &TBonuses::Fatigue},
-        {"MORTAL", &TBonuses::Mortal},   {"STUN", &TBonuses::Stun},
-        {"WOUND", &TBonuses::Wound}};
-    for (const auto& [name, field] : bonuses)
-        if (upper == name) {
-            mutation.*field = ParseIntegerIn(value, kModifierRange).value_or(0);
-            return;
-        }
+    ReadBonusAttribute(mutation, upper, value);
 }
 } // namespace
 
