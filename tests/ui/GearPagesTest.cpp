@@ -6,10 +6,13 @@
 #include "gear/ui/CombatPage.h"
 #include "gear/ui/CyberTechPage.h"
 #include "gear/ui/EquipmentPage.h"
+#include "gear/ui/TFrmEquip.h"
 
 #include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
+#include <QTimer>
 
 class GearPagesTest : public QObject {
     Q_OBJECT
@@ -40,6 +43,50 @@ private slots:
         // STR 10: half of it untrained, the damage as stored.
         QCOMPARE(rows.last(), QString("Shard Knife|5/2/1|+d4|LI/O|Personal|d4w/d6w/d6+2m"));
         QVERIFY(program.main.grab().save(QString(TAVORN_BINARY_DIR) + "/combat-page.png"));
+    }
+
+    // The custom equipment dialog opened from the page: its checks keep it open with the hero
+    // unchanged, "Add" carries the item, "Cancel" carries nothing.
+    void addsACustomWeaponThroughTheDialog() {
+        AppFolder folder;
+        Program program(folder);
+        QVERIFY(program.Show());
+        QTest::mouseClick(program.main.PageButton(9), Qt::LeftButton);
+        auto* page = static_cast<EquipmentPage*>(program.main.Page(9));
+
+        bool driven = false;
+        QTimer::singleShot(0, this, [&] {
+            auto* dialog = qobject_cast<TFrmEquip*>(QApplication::activeModalWidget());
+            QVERIFY(dialog);
+            Choose(dialog->CmbCategory, "Weapons");
+            QVERIFY(!dialog->TxtAmmo->isEnabled());
+            QVERIFY(dialog->TxtDmgO->isEnabled() && dialog->CmbType->isEnabled());
+            QTest::mouseClick(dialog->CmdAdd, Qt::LeftButton);
+            QCOMPARE(program.prompter.Texts(Kind::Error), Strings{"Select a subcategory"});
+            QVERIFY(dialog->isVisible());
+            QCOMPARE(page->SgSelEquipment->rowCount(), 0);
+            Choose(dialog->CmbSubcategory, "Edged Weapon");
+            dialog->TxtName->setText("Glass Hook");
+            dialog->TxtDmgO->setText("d4s");
+            dialog->TxtDmgG->setText("d4+1s");
+            dialog->TxtDmgA->setText("d4+2s");
+            Choose(dialog->CmbType, "LI/O");
+            QTest::mouseClick(dialog->CmdAdd, Qt::LeftButton);
+            driven = true;
+        });
+        QTest::mouseClick(page->CmdCustom, Qt::LeftButton);
+        QVERIFY(driven);
+        QCOMPARE(Rows(page->SgSelEquipment), QStringList{"Glass Hook|1|0.1|1|0.1|1"});
+        QVERIFY(program.main.windowTitle().contains('*'));
+
+        QTimer::singleShot(0, this, [] {
+            auto* dialog = qobject_cast<TFrmEquip*>(QApplication::activeModalWidget());
+            QVERIFY(dialog);
+            QCOMPARE(dialog->TxtName->text(), QString());
+            QTest::mouseClick(dialog->CmdCancel, Qt::LeftButton);
+        });
+        QTest::mouseClick(page->CmdCustom, Qt::LeftButton);
+        QCOMPARE(page->SgSelEquipment->rowCount(), 1);
     }
 
     void installsCyberwareAndDrawsTheTrack() {

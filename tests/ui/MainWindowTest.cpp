@@ -37,7 +37,7 @@ private slots:
         QCOMPARE(menus, QStringList({"File", "Sources", "Rule Set", "Functions", "Die Roller",
                                      "Switch to", "About"}));
         QVERIFY(main.findChild<QMenu*>("SwitchTo1")->isEnabled());
-        QVERIFY(program.windows.dice && program.windows.perkFlaw && program.windows.messages);
+        QVERIFY(program.windows.dice && program.windows.messages);
         QVERIFY(!program.windows.dice->isVisible());
 
         // The title shows unsaved work; "New" asks to save it and clears it.

@@ -7,11 +7,9 @@
 #include "files/ui/TFrmLoad.h"
 #include "files/ui/TFrmMessages.h"
 #include "files/ui/TFrmTmplt.h"
-#include "gear/ui/TFrmEquip.h"
 #include "robots/ui/TFrmRobot.h"
 #include "roster/ui/TFrmRoster.h"
 #include "ships/ui/TFrmShips.h"
-#include "skills/ui/TFrmPerkFlaw.h"
 
 AppWindows::AppWindows(HeroBuilder& builder, Prompter& prompter, const AppPaths& paths) {
     main = std::make_unique<TFrmMain>(builder, prompter);
@@ -20,7 +18,6 @@ AppWindows::AppWindows(HeroBuilder& builder, Prompter& prompter, const AppPaths&
     QWidget* owner = main.get();
     messages = new TFrmMessages(owner);
     about = new TFrmAbout(prompter, paths, owner);
-    equip = new TFrmEquip(owner);
     dice = new TFrmDice(owner);
     tmplt = new TFrmTmplt(owner);
     load = new TFrmLoad(owner);
@@ -31,7 +28,6 @@ AppWindows::AppWindows(HeroBuilder& builder, Prompter& prompter, const AppPaths&
         *this, prompter, paths,
         [&builder](const std::string& source) { return builder.Rules().ValidSource(source); },
         owner);
-    perkFlaw = new TFrmPerkFlaw(owner);
     main->SetWindows(this);
 }
 

@@ -1,9 +1,9 @@
 #pragma once
 // Every window of the program, created at start in a fixed order: the hero builder first
-// (its creation runs the start-up), then the import messages, the about box, the unique
-// equipment dialog, the dice roller, the two career template dialogs, the starship designer,
-// the roster, the robot designer and the perk/flaw dialog. All but the hero builder stay
-// hidden until called.
+// (its creation runs the start-up), then the import messages, the about box, the dice roller,
+// the two career template dialogs, the starship designer, the roster and the robot designer.
+// All but the hero builder stay hidden until called. The custom equipment dialog is opened by
+// the Equipment page for each item; custom perks and flaws are entered on their page.
 
 #include <memory>
 
@@ -21,14 +21,12 @@ struct AppWindows {
     std::unique_ptr<TFrmMain> main;
     QWidget* messages = nullptr;
     TFrmAbout* about = nullptr;
-    QWidget* equip = nullptr;
     QWidget* dice = nullptr;
     QWidget* tmplt = nullptr;
     QWidget* load = nullptr;
     QWidget* ships = nullptr;
     QWidget* roster = nullptr;
     QWidget* robot = nullptr;
-    QWidget* perkFlaw = nullptr;
 
     // False when the start-up refused to go on; the program then ends.
     bool started = false;

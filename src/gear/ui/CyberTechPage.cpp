@@ -6,8 +6,8 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QFormLayout>
 #include <QGridLayout>
+#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -42,7 +42,7 @@ CyberTechPage::CyberTechPage(HeroBuilder& builder, QWidget* parent)
     auto* installed = new QLabel(tr("&Installed CyberTech:"), this);
     installed->setBuddy(SgSelCyberTech);
     layout->addWidget(catalogue, 0, 0);
-    layout->addWidget(SgCyberTech, 1, 0, 2, 1);
+    layout->addWidget(SgCyberTech, 1, 0, 3, 1);
     layout->addWidget(installed, 0, 1);
     layout->addWidget(SgSelCyberTech, 1, 1);
     for (QTableWidget* grid : {SgCyberTech, SgSelCyberTech}) {
@@ -77,44 +77,57 @@ CyberTechPage::CyberTechPage(HeroBuilder& builder, QWidget* parent)
     status->addWidget(CbCyberSkill, 3, 0, 1, 6);
     layout->addLayout(status, 2, 1);
 
-    auto* form = new QFormLayout;
-    TxtName = new QLineEdit(this);
+    auto* custom = new QGroupBox(tr("Custom Cyberware"), this);
+    auto* form = new QGridLayout(custom);
+    TxtName = new QLineEdit(custom);
     TxtName->setObjectName("TxtCyberName");
-    CmbPL = new QComboBox(this);
+    CmbPL = new QComboBox(custom);
     CmbPL->setObjectName("CmbCyberPL");
     CmbPL->addItems({"5", "6", "7", "8", "9"});
     CmbPL->setCurrentIndex(-1);
-    CmbQuality = new QComboBox(this);
+    CmbQuality = new QComboBox(custom);
     CmbQuality->setObjectName("CmbCyberQuality");
     CmbQuality->addItems({"O", "G", "A"});
     CmbQuality->setCurrentIndex(-1);
-    TxtMass = new QLineEdit(this);
+    TxtMass = new QLineEdit(custom);
     TxtMass->setObjectName("TxtCyberMass");
-    TxtSize = new QLineEdit(this);
+    TxtSize = new QLineEdit(custom);
     TxtSize->setObjectName("TxtCyberSize");
-    TxtCost = new QLineEdit(this);
+    TxtCost = new QLineEdit(custom);
     TxtCost->setObjectName("TxtCyberCost");
-    TxtDetails = new QLineEdit(this);
+    TxtDetails = new QLineEdit(custom);
     TxtDetails->setObjectName("TxtCyberDetails");
-    CbSkill = new QCheckBox(tr("Skill"), this);
+    CbSkill = new QCheckBox(tr("Skill"), custom);
     CbSkill->setObjectName("CbCyberSkillReq");
-    CbNanoComp = new QCheckBox(tr("NanoComp"), this);
+    CbNanoComp = new QCheckBox(tr("NanoComp"), custom);
     CbNanoComp->setObjectName("CbCyberNanoComp");
-    CmdAddCustom = new QPushButton(tr("Add Custom Cyberware"), this);
+    CmdAddCustom = new QPushButton(tr("Add Custom Cyberware"), custom);
     CmdAddCustom->setObjectName("CmdAddCustomCyber");
-    form->addRow(tr("Name:"), TxtName);
-    form->addRow(tr("PL:"), CmbPL);
-    form->addRow(tr("Quality:"), CmbQuality);
-    form->addRow(tr("Mass:"), TxtMass);
-    form->addRow(tr("Size:"), TxtSize);
-    form->addRow(tr("Cost:"), TxtCost);
-    form->addRow(tr("Details:"), TxtDetails);
-    auto* boxes = new QHBoxLayout;
-    boxes->addWidget(CbSkill);
-    boxes->addWidget(CbNanoComp);
-    boxes->addWidget(CmdAddCustom);
-    form->addRow(boxes);
-    layout->addLayout(form, 3, 0, 1, 2);
+    // Three pairs of label and field per line, so the form leaves the grids their height.
+    const auto field = [custom, form](const QString& text, QWidget* widget, int row, int column,
+                                      int span = 1) {
+        auto* label = new QLabel(text, custom);
+        label->setBuddy(widget);
+        form->addWidget(label, row, column);
+        form->addWidget(widget, row, column + 1, 1, span);
+    };
+    field(tr("Name:"), TxtName, 0, 0, 5);
+    field(tr("PL:"), CmbPL, 1, 0);
+    field(tr("Quality:"), CmbQuality, 1, 2);
+    field(tr("Mass:"), TxtMass, 2, 0);
+    field(tr("Size:"), TxtSize, 2, 2);
+    field(tr("Cost:"), TxtCost, 2, 4);
+    field(tr("Details:"), TxtDetails, 3, 0, 5);
+    form->addWidget(CbSkill, 4, 1);
+    form->addWidget(CbNanoComp, 4, 3);
+    form->addWidget(CmdAddCustom, 4, 4, 1, 2);
+    for (int column : {1, 3, 5})
+        form->setColumnStretch(column, 1);
+    layout->addWidget(custom, 3, 1);
+    // The catalogue has two columns more than the installed grid.
+    layout->setColumnStretch(0, 4);
+    layout->setColumnStretch(1, 3);
+    layout->setRowStretch(1, 1);
     connect(CmdAddCustom, &QPushButton::clicked, this, &CyberTechPage::AddCustom);
 }
 

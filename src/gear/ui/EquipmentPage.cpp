@@ -92,7 +92,7 @@ EquipmentPage::EquipmentPage(HeroBuilder& builder, QWidget* parent)
     connect(CmdRemove, &QPushButton::clicked, this,
             [this] { builder_.Gear().RemoveEquipment(SelectedGearRow(SgSelEquipment)); });
     connect(CmdCustom, &QPushButton::clicked, this, [this] {
-        TFrmEquip dialog(&builder_, this);
+        TFrmEquip dialog(builder_, this);
         if (dialog.exec() == QDialog::Accepted) SelectLastGearRow(SgSelEquipment);
     });
 }

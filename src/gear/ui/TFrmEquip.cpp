@@ -11,7 +11,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-TFrmEquip::TFrmEquip(HeroBuilder* builder, QWidget* parent)
+TFrmEquip::TFrmEquip(HeroBuilder& builder, QWidget* parent)
     : ToolWindow(tr("Custom Equipment"), "TFrmEquip", parent), builder_(builder) {
     setModal(true);
     auto* layout = new QVBoxLayout(this);
@@ -76,9 +76,8 @@ TFrmEquip::TFrmEquip(HeroBuilder* builder, QWidget* parent)
     connect(CmdCancel, &QPushButton::clicked, this, &QDialog::reject);
     connect(CmbCategory, &QComboBox::activated, this, &TFrmEquip::ChooseCategory);
 
-    if (builder_)
-        for (const std::string& category : builder_->Rules().config.equipmentCategories)
-            CmbCategory->addItem(ToQt(category));
+    for (const std::string& category : builder_.Rules().config.equipmentCategories)
+        CmbCategory->addItem(ToQt(category));
     CmbCategory->setCurrentIndex(-1);
     ChooseCategory();
 }
@@ -92,9 +91,8 @@ void TFrmEquip::showEvent(QShowEvent* event) {
 void TFrmEquip::ChooseCategory() {
     const std::string category = CmbCategory->currentText().toStdString();
     CmbSubcategory->clear();
-    if (builder_)
-        for (const TEquipmentSubCategory& pair : builder_->Rules().config.equipmentSubcategories)
-            if (pair.Category == category) CmbSubcategory->addItem(ToQt(pair.Name));
+    for (const TEquipmentSubCategory& pair : builder_.Rules().config.equipmentSubcategories)
+        if (pair.Category == category) CmbSubcategory->addItem(ToQt(pair.Name));
     CmbSubcategory->setCurrentIndex(-1);
     const CustomEquipmentUnlocked unlocked = UnlockedFor(category);
     const std::pair<QLineEdit*, bool> fields[] = {
@@ -111,7 +109,6 @@ void TFrmEquip::ChooseCategory() {
 }
 
 void TFrmEquip::Add() {
-    if (!builder_) return;
     CustomEquipmentForm form;
     form.category = CmbCategory->currentText().toStdString();
     form.subcategory = CmbSubcategory->currentText().toStdString();
@@ -129,7 +126,7 @@ void TFrmEquip::Add() {
     form.acc = TxtAcc->text().toStdString();
     form.type = CmbType->isEnabled() ? CmbType->currentText().toStdString() : std::string();
     QWidget* focus = nullptr;
-    switch (builder_->Gear().AddCustomEquipment(form)) {
+    switch (builder_.Gear().AddCustomEquipment(form)) {
     case EquipmentField::None:
         accept();
         return;

@@ -13,9 +13,7 @@ class QPushButton;
 class TFrmEquip : public ToolWindow {
     Q_OBJECT
 public:
-    // Without a builder the dialog only shows itself; the Equipment page opens one with it.
-    explicit TFrmEquip(QWidget* parent = nullptr) : TFrmEquip(nullptr, parent) {}
-    TFrmEquip(HeroBuilder* builder, QWidget* parent);
+    TFrmEquip(HeroBuilder& builder, QWidget* parent);
 
     QLineEdit* TxtSource = nullptr;
     QComboBox* CmbCategory = nullptr;
@@ -43,5 +41,5 @@ private:
     void ChooseCategory();
     void Add();
 
-    HeroBuilder* builder_;
+    HeroBuilder& builder_;
 };
