@@ -53,9 +53,11 @@ void AppLogs::FlushOne(OpenLog& log, const fs::path& file) {
 }
 
 void AppLogs::Flush() {
-    FlushOne(main_, MainLogPath());
-    FlushOne(debug_, DebugLogPath());
-    FlushOne(import_, ImportErrorLogPath());
+    // A log's path is looked up (a folder read, whatever the letter case) only for a log that
+    // is open: the end of every operation comes here.
+    FlushOne(main_, {}); // the main log has no message of its own
+    if (debug_.stream.is_open()) FlushOne(debug_, DebugLogPath());
+    if (import_.stream.is_open()) FlushOne(import_, ImportErrorLogPath());
 }
 
 void AppLogs::Hold() {
@@ -74,10 +76,11 @@ void AppLogs::RestartMainLog() {
 
 void AppLogs::Log(const std::string& message) {
     bool created = false;
-    if (!Open(main_, MainLogPath(), created)) return; // the main log has no message of its own
+    // The main log has no message of its own: its path is needed only to open it.
+    if (!main_.stream.is_open() && !Open(main_, MainLogPath(), created)) return;
     if (created) main_.stream << kVersionLabel << '\n';
     main_.stream << message << '\n';
-    if (held_ == 0) FlushOne(main_, MainLogPath());
+    if (held_ == 0) FlushOne(main_, {});
 }
 
 void AppLogs::AppendLine(OpenLog& log, const fs::path& file, const std::string& message) {
@@ -105,11 +108,17 @@ void AppLogs::DebugLog(int kind, const std::string& message) {
         fs::remove(ImportErrorLogPath(), error);
         break;
     case 1:
-        AppendLine(import_, ImportErrorLogPath(), message);
+    case 2: {
+        // A line written while the logs are held into a log already open waits in its buffer;
+        // the path (a folder read) is looked up only where it may be needed.
+        OpenLog& log = kind == 1 ? import_ : debug_;
+        if (held_ > 0 && log.stream.is_open()) {
+            log.stream << message << '\n';
+            break;
+        }
+        AppendLine(log, kind == 1 ? ImportErrorLogPath() : DebugLogPath(), message);
         break;
-    case 2:
-        AppendLine(debug_, DebugLogPath(), message);
-        break;
+    }
     default:
         break;
     }

@@ -3,6 +3,7 @@
 #include "hero/NumberRanges.h"
 #include "xml/ValueParsing.h"
 
+#include <algorithm>
 #include <optional>
 #include <tuple>
 
@@ -55,10 +56,14 @@ namespace {
 constexpr int kFreeSkillSlots =
     static_cast<int>(std::tuple_size_v<decltype(TSpeciesData::FreeSkills)>);
 
+// Reads the catalogue for one chosen name, or, given `records`, every species at once: each
+// species from its start tag on is kept with the lines it logs and the names it was given
+// while open, so that SpeciesRecords::Find can answer any name as a read for it would.
 class SpeciesReader {
 public:
-    SpeciesReader(const std::string& chosenName, const std::function<void(const std::string&)>& log)
-        : chosenName_(chosenName), log_(log) {}
+    SpeciesReader(const std::string& chosenName, const std::function<void(const std::string&)>& log,
+                  std::vector<SpeciesRecords::Record>* records = nullptr)
+        : chosenName_(chosenName), log_(log), records_(records) {}
 
     XmlReadResult Read(const std::filesystem::path& file) {
         XmlHandlers handlers =
@@ -67,9 +72,17 @@ public:
             });
         handlers.content = [this](const std::string& text) { OnContent(text); };
         handlers.endTag = [this](const std::string& name) {
-            if (UpperCase(name) == "SPECIES") speciesOpen_ = false;
+            if (UpperCase(name) != "SPECIES") return;
+            if (records_ && speciesOpen_ && !records_->empty()) {
+                records_->back().data = species_;
+                records_->back().closed = true;
+            }
+            speciesOpen_ = false;
         };
-        return ReadXmlFile(file, handlers);
+        XmlReadResult result = ReadXmlFile(file, handlers);
+        if (records_ && !records_->empty() && !records_->back().closed)
+            records_->back().data = species_;
+        return result;
     }
 
     TSpeciesData Result() const { return species_; }
@@ -81,6 +94,11 @@ private:
         if (!speciesOpen_ && species_.Found) return;
 
         if (UpperCase(name) == "SPECIES") {
+            if (records_) {
+                if (!records_->empty() && !records_->back().closed)
+                    records_->back().data = species_;
+                records_->emplace_back();
+            }
             species_ = TSpeciesData{};
             speciesOpen_ = true;
             freeSkillPosition_ = 1;
@@ -175,6 +193,7 @@ private:
     }
 
     void Log(const std::string& line) const {
+        if (records_ && !records_->empty()) records_->back().logLines.push_back(line);
         if (log_) log_(line);
     }
 
@@ -183,7 +202,10 @@ private:
         if (lastElement_ == "Name") {
             species_.Name = text;
             Log("CurSpecies.Name=" + text);
-            if (text == chosenName_) species_.Found = true;
+            if (records_ && !records_->empty())
+                records_->back().names.push_back(text);
+            else if (text == chosenName_)
+                species_.Found = true;
         } else if (lastElement_ == "Source") {
             species_.Source = text;
         } else if (lastElement_ == "ActionStep") {
@@ -204,6 +226,7 @@ private:
     bool speciesOpen_ = false;
     std::string lastElement_;
     int freeSkillPosition_ = 1; // 1-based position of the next FreeSkill
+    std::vector<SpeciesRecords::Record>* records_;
 };
 
 } // namespace
@@ -215,4 +238,38 @@ TSpeciesData ReadSpecies(const std::filesystem::path& file, const std::string& c
     XmlReadResult result = reader.Read(file);
     if (readResult) *readResult = std::move(result);
     return reader.Result();
+}
+
+// ---------------------------------------------------------------------------
+// Every species, read once
+// ---------------------------------------------------------------------------
+
+XmlReadResult SpeciesRecords::Read(const std::filesystem::path& file) {
+    records_.clear();
+    const std::string noName;
+    const std::function<void(const std::string&)> noLog;
+    SpeciesReader reader(noName, noLog, &records_);
+    readResult_ = reader.Read(file);
+    return readResult_;
+}
+
+TSpeciesData SpeciesRecords::Find(const std::string& chosenName,
+                                  const std::function<void(const std::string&)>& log) const {
+    // A read for one name goes through the species in order, each logging its lines, and
+    // stops at the first that was given the name and closed (or ended the file) while it
+    // held it; a species given the name but never closed is started over by the next.
+    for (std::size_t i = 0; i < records_.size(); ++i) {
+        const Record& record = records_[i];
+        if (log)
+            for (const std::string& line : record.logLines)
+                log(line);
+        const bool named =
+            std::find(record.names.begin(), record.names.end(), chosenName) != record.names.end();
+        if (named && (record.closed || i + 1 == records_.size())) {
+            TSpeciesData found = record.data;
+            found.Found = true;
+            return found;
+        }
+    }
+    return records_.empty() ? TSpeciesData{} : records_.back().data;
 }

@@ -59,3 +59,28 @@ private:
 TSpeciesData ReadSpecies(const std::filesystem::path& file, const std::string& chosenName,
                          const std::function<void(const std::string&)>& log,
                          XmlReadResult* readResult = nullptr);
+
+// Every species of a catalogue as ReadSpecies would read it, from one pass over the file: a
+// species is chosen from these without reading the file again. Find(name, log) returns and
+// logs exactly what ReadSpecies(file, name, log) would for the file as it was read.
+class SpeciesRecords {
+public:
+    // Reads the catalogue; what the reader met is kept for the choices made from it.
+    XmlReadResult Read(const std::filesystem::path& file);
+    TSpeciesData Find(const std::string& chosenName,
+                      const std::function<void(const std::string&)>& log) const;
+    const XmlReadResult& ReadResult() const { return readResult_; }
+
+    // One species from its start tag to the next: its record as it stood when it closed (or
+    // when the next began), whether it closed, the lines it logged and the names it was given.
+    struct Record {
+        TSpeciesData data;
+        bool closed = false;
+        std::vector<std::string> logLines;
+        std::vector<std::string> names;
+    };
+
+private:
+    std::vector<Record> records_;
+    XmlReadResult readResult_;
+};

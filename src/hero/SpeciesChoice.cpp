@@ -9,6 +9,8 @@ void SpeciesChoice::LoadNames() {
         file, [this](const std::string& source) { return rules_.ValidSource(source); }, &read);
     document_.ReportReadErrors(read);
     if (list_.empty() && read.ok()) document_.ReportEmptyCatalogue(file, "species");
+    // Every species' record, so that choosing one reads nothing.
+    records_.Read(file);
     document_.Touch(Aspect::Species);
 }
 
@@ -30,11 +32,9 @@ void SpeciesChoice::Choose(int index) {
     hero.SpeciesIndex = index >= 0 && index < static_cast<int>(list_.size()) ? index : -1;
     hero.CurrentSpecies = TSpeciesData{};
     if (hero.SpeciesIndex >= 0) {
-        XmlReadResult read;
-        hero.CurrentSpecies = ReadSpecies(
-            document_.paths.InDataDir("species.xml"), ChosenName(),
-            [this](const std::string& line) { document_.logs.Log(line); }, &read);
-        document_.ReportReadErrors(read);
+        hero.CurrentSpecies = records_.Find(
+            ChosenName(), [this](const std::string& line) { document_.logs.Log(line); });
+        document_.ReportReadErrors(records_.ReadResult());
     }
     hero.Primitive = false;
     hero.CyberSkill = hero.CurrentSpecies.CyberSkill;

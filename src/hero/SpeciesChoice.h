@@ -19,7 +19,8 @@ public:
     // Rebuilds the species list from the catalogue (configuration load).
     void LoadNames();
     // Makes the species at `index` of the list the hero's (-1 or beyond the list: none):
-    // its record is read, the primitive choice is cleared and the Cyberskill follows it.
+    // its record (as the last load read it) is copied, the primitive choice is cleared and the
+    // Cyberskill follows it.
     void Choose(int index);
     // The chosen species is no longer offered (its source went away): the hero has no
     // species any more, and what came with it goes too. Nothing is asked.
@@ -43,6 +44,7 @@ private:
     HeroDocument& document_;
     const RulesConfiguration& rules_;
     SpeciesNameScanner scanner_;
+    SpeciesRecords records_; // every species as the last load read it
     std::vector<std::string> list_;
 };
 

@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <map>
+#include <string_view>
 #include <unordered_map>
 
 namespace {
@@ -84,11 +85,19 @@ void SkillPurchases::RestorePurchases(const std::vector<TSkillItem>& keptSkills,
                                       const std::vector<TSkillItem>& keptInstances) {
     HeroDocument::Operation operation(document_);
     THero& hero = document_.Hero;
+    // The offered entries of each name, in list order, found once for every kept purchase.
+    std::unordered_map<std::string_view, std::vector<std::size_t>> offeredByName;
+    if (std::any_of(keptSkills.begin(), keptSkills.end(),
+                    [](const TSkillItem& kept) { return kept.Selected; }))
+        for (std::size_t i = 0; i < hero.Skills.size(); ++i)
+            offeredByName[hero.Skills[i].Name].push_back(i);
     for (const TSkillItem& kept : keptSkills) {
         if (!kept.Selected) continue;
         bool multi = false;
-        for (TSkillItem& offered : hero.Skills) {
-            if (offered.Name != kept.Name) continue;
+        const auto named = offeredByName.find(kept.Name);
+        if (named == offeredByName.end()) continue;
+        for (const std::size_t at : named->second) {
+            TSkillItem& offered = hero.Skills[at];
             offered.Selected = true;
             if (offered.Multi)
                 multi = true;
@@ -147,7 +156,14 @@ void SkillPurchases::PriceSkills() {
     // The offered list follows the catalogue in order, so each entry's catalogue entry (the
     // base price) is found walking both lists once.
     std::size_t next = 0;
-    std::map<std::string, int, std::less<>> entryPrices; // the first entry of each name
+    // The price of the first entry of each name an instance carries (only instances read it).
+    struct EntryPrice {
+        int cost = 0;
+        bool set = false;
+    };
+    std::unordered_map<std::string_view, EntryPrice> entryPrices;
+    for (const TSkillItem& instance : hero.SkillInstances)
+        entryPrices.try_emplace(instance.Name);
     for (TSkillItem& offered : hero.Skills) {
         std::size_t at = next;
         while (at < catalogue_.size() &&
@@ -159,7 +175,10 @@ void SkillPurchases::PriceSkills() {
             offered.Cost = PriceFor(catalogue_[at], code, profession != nullptr);
         }
         if (at < catalogue_.size()) next = at + 1;
-        entryPrices.try_emplace(offered.Name, offered.Cost);
+        if (!entryPrices.empty())
+            if (const auto price = entryPrices.find(offered.Name);
+                price != entryPrices.end() && !price->second.set)
+                price->second = {offered.Cost, true};
 
         if (!offered.Selected)
             offered.TotalCost = offered.Cost;
@@ -169,8 +188,9 @@ void SkillPurchases::PriceSkills() {
             offered.TotalCost = RankCost(offered.Cost, offered.Rank, IsBroadSkill(offered), rule2C);
     }
     for (TSkillItem& instance : hero.SkillInstances) {
-        if (const auto price = entryPrices.find(instance.Name); price != entryPrices.end())
-            instance.Cost = price->second;
+        if (const auto price = entryPrices.find(instance.Name);
+            price != entryPrices.end() && price->second.set)
+            instance.Cost = price->second.cost;
         instance.TotalCost = RankCost(instance.Cost, instance.Rank, false, rule2C);
     }
 }

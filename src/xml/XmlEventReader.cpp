@@ -9,8 +9,8 @@
 #include <cstdarg>
 #include <cstdio>
 #include <fstream>
-#include <map>
 #include <iterator>
+#include <map>
 #include <sstream>
 
 XmlHandlers
@@ -441,6 +441,7 @@ struct RecordedEvent {
     enum class Kind { Start, Empty, Content, End } kind;
     std::string name; // the element, or the content
     XmlAttributes attributes;
+    std::string collapsed; // content as readers without keepWhitespace receive it
 };
 
 struct RecordedFile {
@@ -474,8 +475,8 @@ XmlReadResult Replay(const RecordedFile& recorded, const XmlHandlers& handlers) 
             if (!handlers.content) break;
             if (handlers.keepWhitespace) {
                 handlers.content(event.name);
-            } else if (std::string text = CollapseWhitespace(event.name); !text.empty()) {
-                handlers.content(text);
+            } else if (!event.collapsed.empty()) {
+                handlers.content(event.collapsed);
             }
             break;
         }
@@ -485,6 +486,17 @@ XmlReadResult Replay(const RecordedFile& recorded, const XmlHandlers& handlers) 
 
 } // namespace
 
+namespace {
+// The whole stream, in blocks (a catalogue is read at every load).
+std::string ReadAll(std::ifstream& in) {
+    std::string bytes;
+    char block[64 * 1024];
+    while (in.read(block, sizeof block) || in.gcount() > 0)
+        bytes.append(block, static_cast<std::size_t>(in.gcount()));
+    return bytes;
+}
+} // namespace
+
 XmlReadResult ReadXmlFile(const std::filesystem::path& file, const XmlHandlers& handlers) {
     std::ifstream in(file, std::ios::binary);
     if (!in) {
@@ -492,7 +504,7 @@ XmlReadResult ReadXmlFile(const std::filesystem::path& file, const XmlHandlers& 
         result.errors.push_back({file.string(), 0, "The file could not be opened"});
         return result;
     }
-    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    std::string bytes = ReadAll(in);
     auto& files = RecordedFiles();
     const std::string key = file.string();
     if (const auto found = files.find(key); found != files.end() && found->second.bytes == bytes)
@@ -503,16 +515,17 @@ XmlReadResult ReadXmlFile(const std::filesystem::path& file, const XmlHandlers& 
     XmlHandlers recorder;
     recorder.keepWhitespace = true;
     recorder.startTag = [&recorded](const std::string& name, const XmlAttributes& attributes) {
-        recorded.events.push_back({RecordedEvent::Kind::Start, name, attributes});
+        recorded.events.push_back({RecordedEvent::Kind::Start, name, attributes, {}});
     };
     recorder.emptyTag = [&recorded](const std::string& name, const XmlAttributes& attributes) {
-        recorded.events.push_back({RecordedEvent::Kind::Empty, name, attributes});
+        recorded.events.push_back({RecordedEvent::Kind::Empty, name, attributes, {}});
     };
     recorder.endTag = [&recorded](const std::string& name) {
-        recorded.events.push_back({RecordedEvent::Kind::End, name, {}});
+        recorded.events.push_back({RecordedEvent::Kind::End, name, {}, {}});
     };
     recorder.content = [&recorded](const std::string& text) {
-        recorded.events.push_back({RecordedEvent::Kind::Content, text, {}});
+        recorded.events.push_back(
+            {RecordedEvent::Kind::Content, text, {}, CollapseWhitespace(text)});
     };
     recorded.result = ReadXmlText(bytes, recorder, key);
     recorded.bytes = std::move(bytes);

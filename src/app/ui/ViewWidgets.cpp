@@ -8,6 +8,7 @@
 #include <QPlainTextEdit>
 #include <QSignalBlocker>
 #include <QStyle>
+#include <QTableWidget>
 
 #include <algorithm>
 
@@ -81,4 +82,29 @@ QString TableText(const TableView& table, const QString& separator) {
         lines << cells.join(separator);
     }
     return lines.join('\n');
+}
+
+void RenderGridCells(QTableWidget* grid, const TableView& table, int columns,
+                     Qt::Alignment alignment) {
+    const int rows = table.empty() ? 0 : static_cast<int>(table.size()) - 1;
+    if (grid->rowCount() != rows) grid->setRowCount(rows);
+    for (int r = 0; r < static_cast<int>(table.size()); ++r) {
+        const TableRow& cells = table[static_cast<std::size_t>(r)];
+        for (int c = 0; c < static_cast<int>(cells.size()) && c < columns; ++c) {
+            const QString text = ToQt(cells[static_cast<std::size_t>(c)]);
+            if (r == 0) {
+                const QTableWidgetItem* heading = grid->horizontalHeaderItem(c);
+                if (!heading || heading->text() != text)
+                    grid->setHorizontalHeaderItem(c, new QTableWidgetItem(text));
+                continue;
+            }
+            if (QTableWidgetItem* item = grid->item(r - 1, c)) {
+                if (item->text() != text) item->setText(text);
+                continue;
+            }
+            auto* item = new QTableWidgetItem(text);
+            if (c > 0 && alignment) item->setTextAlignment(alignment);
+            grid->setItem(r - 1, c, item);
+        }
+    }
 }

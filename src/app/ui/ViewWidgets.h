@@ -12,6 +12,7 @@ class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
+class QTableWidget;
 class QWidget;
 
 inline QString ToQt(const std::string& text) {
@@ -26,6 +27,12 @@ void RenderChoice(QComboBox* combo, const ChoiceView& view);
 // not shift when the list is filled again; longer entries show whole in the open list.
 QComboBox* NewChoice(QWidget* parent, const QString& objectName, int characters);
 void RenderCheck(QCheckBox* check, const CheckView& view);
+// Shows a table view in a grid, its first row as the column headings and at most `columns`
+// columns. Only the cells whose text changed are set, and rows come and go at the end, so a
+// change of one row repaints that row; new cells after the first column take `alignment`
+// (none: the grid's own).
+void RenderGridCells(QTableWidget* grid, const TableView& table, int columns,
+                     Qt::Alignment alignment = {});
 // The table as lines of text, one row per line, cells joined by `separator`.
 QString TableText(const TableView& table, const QString& separator = QStringLiteral("  "));
 

@@ -29,15 +29,17 @@ PurchasePage::PurchasePage(PurchasePageSetup setup, QWidget* parent)
     auto* budget = new QGridLayout;
     budget->addWidget(new QLabel(tr("Skill Points Available:"), this), 0, 0);
     LblSkillPoints = new QLabel(this);
-    LblSkillPoints->setObjectName(setup_.prefix.isEmpty() ? "LblSkillPoints" : "Lbl" + setup_.prefix + "SkillPoints");
+    LblSkillPoints->setObjectName(setup_.prefix.isEmpty() ? "LblSkillPoints"
+                                                          : "Lbl" + setup_.prefix + "SkillPoints");
     budget->addWidget(LblSkillPoints, 0, 1);
     budget->addWidget(new QLabel(tr("Broad Skills Available:"), this), 1, 0);
     LblBroadSkills = new QLabel(this);
-    LblBroadSkills->setObjectName(setup_.prefix.isEmpty() ? "LblBroadSkills" : "Lbl" + setup_.prefix + "BroadSkills");
+    LblBroadSkills->setObjectName(setup_.prefix.isEmpty() ? "LblBroadSkills"
+                                                          : "Lbl" + setup_.prefix + "BroadSkills");
     budget->addWidget(LblBroadSkills, 1, 1);
     // Room for the longest budget text, so that a growing number is never cut off.
-    const int budgetWidth =
-        LblSkillPoints->fontMetrics().horizontalAdvance(QStringLiteral("-0000  [0000 used of 0000]"));
+    const int budgetWidth = LblSkillPoints->fontMetrics().horizontalAdvance(
+        QStringLiteral("-0000  [0000 used of 0000]"));
     LblSkillPoints->setMinimumWidth(budgetWidth);
     LblBroadSkills->setMinimumWidth(budgetWidth);
     budget->setColumnStretch(2, 1);
@@ -180,20 +182,8 @@ void PurchasePage::Render(const ViewData& views, const std::set<std::string>& ch
     if (Touched(changed, setup_.table)) {
         const TableView& table = views.Table(setup_.table);
         const int selected = SelectedRow();
-        Grid->setRowCount(table.empty() ? 0 : static_cast<int>(table.size()) - 1);
-        for (int r = 0; r < static_cast<int>(table.size()); ++r) {
-            const TableRow& cells = table[static_cast<std::size_t>(r)];
-            for (int c = 0; c < static_cast<int>(cells.size()) && c < 6; ++c) {
-                const QString text = ToQt(cells[static_cast<std::size_t>(c)]);
-                if (r == 0) {
-                    Grid->setHorizontalHeaderItem(c, new QTableWidgetItem(text));
-                } else {
-                    auto* item = new QTableWidgetItem(text);
-                    if (c > 0) item->setTextAlignment(Qt::AlignCenter);
-                    Grid->setItem(r - 1, c, item);
-                }
-            }
-        }
+        // Only the rows that changed are set again: the rest keep their cells.
+        RenderGridCells(Grid, table, 6, Qt::AlignCenter);
         Grid->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
         if (selected > 0 && selected < static_cast<int>(table.size()))
             Grid->selectRow(selected - 1);
