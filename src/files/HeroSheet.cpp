@@ -393,7 +393,9 @@ void WriteAchievementTrack(Sheet& sheet) {
         static_cast<std::int64_t>(level) + 6 - (static_cast<std::int64_t>(needed) + 1), 0,
         kTrackBoxes));
 
-    sheet.Line("<table class=\"solid\" cellspacing=\"0\" cellpadding=\"1\">");
+    // Columns of one width: the boxes and the levels line up.
+    sheet.Line("<table class=\"solid\" cellspacing=\"0\" cellpadding=\"1\" "
+               "style=\"table-layout: fixed\">");
     sheet.Line("<tr>" + Header("ACHIEVEMENT TRACK", "colspan=\"20\" align=\"left\"") +
                Header("Stored: " + Text(stored), "colspan=\"8\" align=\"left\"") + "</tr>");
     std::string boxes;
@@ -415,7 +417,8 @@ void WriteDieSteps(Sheet& sheet) {
     static const std::array<const char*, 13> kDice{"-d20", "-d12",  "-d8",  "-d6", "-d4",
                                                    "+d0",  "+d4",   "+d6",  "+d8", "+d12",
                                                    "+d20", "+2d20", "+3d20"};
-    sheet.Line("<table class=\"outer\" border=\"1\" cellspacing=\"0\" cellpadding=\"2\">");
+    sheet.Line("<table class=\"outer\" border=\"1\" cellspacing=\"0\" cellpadding=\"2\" "
+               "style=\"table-layout: fixed\">");
     sheet.Line("<tr class=\"solid\">" + Header("Bonus", "colspan=\"5\" align=\"left\"") +
                Header("SITUATION DIE STEPS SCALE", "colspan=\"3\"") +
                Header("Penalty", "colspan=\"5\" align=\"right\"") + "</tr>");

@@ -399,6 +399,53 @@ TEST_F(HeroSheetTest, ExportOfAnUnsavedHeroAsksForAPathAndDoesNotOpenIt) {
     EXPECT_EQ(prompter.Texts(Kind::OpenInViewer), Strings{});
 }
 
+// FX of one type; Ward works by itself and may be always active, with two benefit steps.
+const char* kFX = R"(<FXCatalogue>
+  <Skill NAME="Glyphs" SOURCE="Core" FXT="Runes" BROADSKILL="Glyphs" ATTRIB="4" COST="5" ENERGY="1" />
+  <Skill NAME="Ward" SOURCE="Core" FXT="Runes" BROADSKILL="Glyphs" ATTRIB="0" COST="2" CANBEACTIVE="1" ENERGY="2" />
+  <Skill NAME="Ember" SOURCE="Core" FXT="Runes" BROADSKILL="Glyphs" ATTRIB="4" COST="3" ENERGY="1" />
+  <FXBenefit NAME="Ward" RANK="1" NOTE="Runes blunt &lt;blows&gt;" />
+  <FXBenefit NAME="Ward" RANK="3" NOTE="Runes turn blades" />
+</FXCatalogue>)";
+
+class HeroSheetFXTest : public HeroSheetTest {
+protected:
+    void SetUp() override {
+        app.Write("Data/fx.xml", kFX);
+        app.Write("Data/rulesets.xml",
+                  R"(<RuleSets><RULESET NAME="Arcane" FXPoints="5" /></RuleSets>)");
+        HeroSheetTest::SetUp();
+        ChooseRules("Arcane");
+    }
+};
+
+TEST_F(HeroSheetFXTest, FXRowsWithTheirScoresBenefitsAndTheEnergySpent) {
+    EXPECT_EQ(Parsed().Count("//th[.='FX']"), 0u);
+
+    ASSERT_TRUE(builder->FX().AddFX("Glyphs", 1, false));
+    ASSERT_TRUE(builder->FX().AddFX("Ward", 2, false));
+    ASSERT_TRUE(builder->FX().AddFX("Ember", 3, false));
+    const int in = builder->Hero().Score[attINT];
+    auto scores = [](int ordinary) {
+        return "[|" + std::to_string(ordinary) + "|/|" + std::to_string(ordinary / 2) + "|/|" +
+               std::to_string(ordinary / 4) + "|]";
+    };
+    ParsedSheet idle = Parsed();
+    EXPECT_EQ(
+        idle.Rows("//table[tr/th='FX']/tr"),
+        (Strings{"FX|Energy: \u039F\u039F\u039F\u039F\u039F", "Glyphs|" + scores(in) + "|+d4|",
+                 "Ward|2|[AUTO]|+d0|Runes blunt <blows>", "Ember|3|" + scores(in + 3) + "|+d0|"}));
+    EXPECT_EQ(idle.Count("//td/i[.='Ward']"), 1u);
+
+    // Always active, Ward spends 3 x 2 of the 5 points the rule set grants.
+    builder->FX().RaiseFXRank("Ward");
+    builder->FX().MakeAlwaysActive(2);
+    ParsedSheet active = Parsed();
+    EXPECT_EQ(active.Texts("//table[tr/th='FX']/tr[1]/th[2]"), Strings{"Energy: xxxxxxOVERSPENT"});
+    EXPECT_EQ(active.Texts("//table[tr/th='FX']/tr[3]/td[1]"), Strings{"Ward (a)"});
+    EXPECT_EQ(active.Texts("//table[tr/th='FX']/tr[3]/td[last()]"), Strings{"Runes turn blades"});
+}
+
 TEST(SheetPath, OnlyAnXmlEndingInAnyCaseBecomesHtml) {
     EXPECT_EQ(SheetPathBeside("/h/kel.xml"), fs::path("/h/kel.html"));
     EXPECT_EQ(SheetPathBeside("/h/kel.XmL"), fs::path("/h/kel.html"));

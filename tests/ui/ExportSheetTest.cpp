@@ -3,6 +3,8 @@
 
 #include "UiHarness.h"
 
+#include <QLineEdit>
+
 class ExportSheetTest : public QObject {
     Q_OBJECT
 
