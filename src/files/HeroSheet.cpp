@@ -419,9 +419,9 @@ void WriteDieSteps(Sheet& sheet) {
                                                    "+d20", "+2d20", "+3d20"};
     sheet.Line("<table class=\"outer\" border=\"1\" cellspacing=\"0\" cellpadding=\"2\" "
                "style=\"table-layout: fixed\">");
-    sheet.Line("<tr class=\"solid\">" + Header("Bonus", "colspan=\"5\" align=\"left\"") +
-               Header("SITUATION DIE STEPS SCALE", "colspan=\"3\"") +
-               Header("Penalty", "colspan=\"5\" align=\"right\"") + "</tr>");
+    sheet.Line("<tr class=\"solid\">" + Header("Bonus", "colspan=\"4\" align=\"left\"") +
+               Header("SITUATION DIE STEPS SCALE", "colspan=\"5\"") +
+               Header("Penalty", "colspan=\"4\" align=\"right\"") + "</tr>");
     std::string steps, dice;
     for (int step = -5; step <= 7; ++step) {
         steps +=
