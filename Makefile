@@ -10,7 +10,7 @@ ASAN_BUILD ?= build-asan
 FUZZ_BUILD ?= build-fuzz
 FUZZ_SECONDS ?= 60
 
-.PHONY: run test deps build sanitize fuzz clean
+.PHONY: run test deps build sanitize fuzz clean sheets
 
 deps:
 	./scripts/install-deps.sh
@@ -32,6 +32,13 @@ sanitize: deps
 		-DTAVORN_BUILD_UI=OFF -DTAVORN_BUILD_BENCH=OFF
 	cmake --build $(ASAN_BUILD) -j $(JOBS)
 	ctest --test-dir $(ASAN_BUILD) --output-on-failure -j $(JOBS)
+
+# The hero sheets of the sample heroes, written with tavorn-cli and rendered into PNGs by a
+# headless chromium (installed when missing), in $(BUILD)/sheets/. Not part of `make test`.
+sheets: deps
+	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=$(BUILD_TYPE)
+	cmake --build $(BUILD) -j $(JOBS) --target tavorn-cli
+	./scripts/render-sheets.sh $(BUILD)
 
 # libFuzzer targets (clang, ASan, UBSan with every report fatal), each seeded with the files
 # it reads (the sample heroes, the bundled catalogues, fuzz/seeds/) and run for FUZZ_SECONDS

@@ -6,6 +6,7 @@
 #include "app/ui/AppWindows.h"
 #include "app/ui/TFrmAbout.h"
 #include "app/ui/ViewWidgets.h"
+#include "files/HeroSheet.h"
 #include "files/ui/TFrmMessages.h"
 #include "gear/ui/AchievementsPage.h"
 #include "gear/ui/CampaignPage.h"
@@ -111,7 +112,8 @@ void TFrmMain::BuildMenus() {
         addAction(file, "SaveAs1", tr("Save &As"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)),
         &QAction::triggered, this, &TFrmMain::SaveAs1Click);
     addAction(file, "SaveAsCareer1", tr("Save As Career"))->setEnabled(false);
-    addAction(file, "Export1", tr("&Export"))->setEnabled(false);
+    connect(addAction(file, "Export1", tr("&Export")), &QAction::triggered, this,
+            [this] { ExportHeroSheet(builder_); });
     file->addSeparator();
     recentMenu_ = file->addMenu(tr("&Recent Files"));
     recentMenu_->setObjectName("RecentFiles1");
