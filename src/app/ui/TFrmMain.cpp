@@ -6,7 +6,9 @@
 #include "app/ui/AppWindows.h"
 #include "app/ui/TFrmAbout.h"
 #include "app/ui/ViewWidgets.h"
+#include "files/ui/TFrmLoad.h"
 #include "files/ui/TFrmMessages.h"
+#include "files/ui/TFrmTmplt.h"
 #include "gear/ui/AchievementsPage.h"
 #include "gear/ui/CampaignPage.h"
 #include "gear/ui/CombatPage.h"
@@ -25,6 +27,7 @@
 #include <QActionGroup>
 #include <QButtonGroup>
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLocale>
@@ -49,6 +52,33 @@ QString WithMnemonic(const QString& caption, char letter) {
     return at < 0 ? caption : QString(caption).insert(at, QLatin1Char('&'));
 }
 
+// The career template dialogs of the program's windows; a window that is missing (a main
+// window made on its own) is made for the one showing.
+class CareerDialogWindows : public CareerDialogs {
+public:
+    CareerDialogWindows(AppWindows* windows, QWidget* owner) : windows_(windows), owner_(owner) {}
+
+    std::optional<CareerTemplateChoice>
+    AskCareerTemplate(const std::vector<std::string>& sources,
+                      const std::function<CareerFormCheck(const CareerForm&)>& check) override {
+        if (auto* dialog = qobject_cast<TFrmTmplt*>(windows_ ? windows_->tmplt : nullptr))
+            return dialog->Ask(sources, check);
+        TFrmTmplt dialog(owner_);
+        return dialog.Ask(sources, check);
+    }
+
+    std::optional<std::filesystem::path> ChooseCareer(const std::vector<TCareer>& listed) override {
+        if (auto* dialog = qobject_cast<TFrmLoad*>(windows_ ? windows_->load : nullptr))
+            return dialog->Choose(listed);
+        TFrmLoad dialog(owner_);
+        return dialog.Choose(listed);
+    }
+
+private:
+    AppWindows* windows_;
+    QWidget* owner_;
+};
+
 // A name shown in a menu as it is written: an "&" in it marks no key.
 QString MenuText(const std::string& name) {
     return ToQt(name).replace(QLatin1Char('&'), QLatin1String("&&"));
@@ -56,7 +86,8 @@ QString MenuText(const std::string& name) {
 } // namespace
 
 TFrmMain::TFrmMain(HeroBuilder& builder, Prompter& prompter, QWidget* parent)
-    : QMainWindow(parent), builder_(builder), prompter_(prompter), files_(builder) {
+    : QMainWindow(parent), builder_(builder), prompter_(prompter), files_(builder),
+      careers_(builder, files_) {
     setObjectName("FrmMain");
     BuildMenus();
     BuildPages();
@@ -100,8 +131,8 @@ void TFrmMain::BuildMenus() {
     // The keys are named outright: some desktops leave the standard "Save As" key empty.
     connect(addAction(file, "Clear1", tr("&New"), QKeySequence(Qt::CTRL | Qt::Key_N)),
             &QAction::triggered, this, &TFrmMain::Clear1Click);
-    // Entries whose work the program does not do yet stay greyed out until it does.
-    addAction(file, "LoadCareer1", tr("Load Career"))->setEnabled(false);
+    connect(addAction(file, "LoadCareer1", tr("Load &Career")), &QAction::triggered, this,
+            &TFrmMain::LoadCareer1Click);
     connect(addAction(file, "OpenCharacter1", tr("&Open Character"),
                       QKeySequence(Qt::CTRL | Qt::Key_O)),
             &QAction::triggered, this, &TFrmMain::OpenCharacter);
@@ -110,7 +141,9 @@ void TFrmMain::BuildMenus() {
     connect(
         addAction(file, "SaveAs1", tr("Save &As"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)),
         &QAction::triggered, this, &TFrmMain::SaveAs1Click);
-    addAction(file, "SaveAsCareer1", tr("Save As Career"))->setEnabled(false);
+    connect(addAction(file, "SaveAsCareer1", tr("Sa&ve As Career")), &QAction::triggered, this,
+            &TFrmMain::SaveAsCareer1Click);
+    // Entries whose work the program does not do yet stay greyed out until it does.
     addAction(file, "Export1", tr("&Export"))->setEnabled(false);
     file->addSeparator();
     recentMenu_ = file->addMenu(tr("&Recent Files"));
@@ -307,6 +340,22 @@ void TFrmMain::Save1Click() {
 
 void TFrmMain::SaveAs1Click() {
     files_.SaveAs();
+    UpdateTitle();
+}
+
+void TFrmMain::SaveAsCareer1Click() {
+    CareerDialogWindows dialogs(windows_, this);
+    if (careers_.SaveAsCareer(dialogs) == CareerTemplates::SaveOutcome::NoProfession) {
+        ShowPage(0);
+        if (auto* profession = pages_[0]->findChild<QComboBox*>("CmbProfession"))
+            profession->setFocus();
+    }
+    UpdateTitle();
+}
+
+void TFrmMain::LoadCareer1Click() {
+    CareerDialogWindows dialogs(windows_, this);
+    careers_.LoadCareer(dialogs);
     UpdateTitle();
 }
 
