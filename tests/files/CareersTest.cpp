@@ -187,16 +187,6 @@ TEST_F(CareersTest, TemplateHoldsTheCareerAndTheListsButNothingOfTheHerosOwn) {
     EXPECT_FALSE(builder->Changed());
 }
 
-TEST_F(CareersTest, SavedHeroLosesItsFileNameToTheTemplate) {
-    ChooseProfession("Tech Op");
-    prompter.fileAnswers = {Path("ria.xml")};
-    ASSERT_TRUE(Files().Save());
-    builder->Identity().SetText(IdentityField::HeroName, "Ria");
-    ASSERT_EQ(SaveCareer("Tinker", "Core", "Fixes"), CareerTemplates::SaveOutcome::Saved);
-    EXPECT_EQ(Hero().FileName, "");
-    EXPECT_FALSE(builder->Changed());
-}
-
 TEST_F(CareersTest, ScanFindsEveryTemplateButListsOnlyThoseOfSourcesInPlay) {
     app.Write("careers/b_later.xml",
               R"(<HeroData><hero career="Later" source="Core"><careernote text="x"/></hero>)"
@@ -281,6 +271,12 @@ TEST_F(CareersTest, TemplateThatCannotBeWrittenLeavesTheHeroUnsaved) {
     EXPECT_TRUE(prompter.Texts(Kind::Plain).empty());
     EXPECT_EQ(Hero().FileName, Path("ria.xml").string());
     EXPECT_TRUE(builder->Changed());
+
+    // Written once the way is clear: the hero no longer belongs to its hero file.
+    fs::remove(app.Root() / "careers" / "Core_Tinker.xml");
+    EXPECT_EQ(SaveCareer("Tinker", "Core", "Fixes"), CareerTemplates::SaveOutcome::Saved);
+    EXPECT_EQ(Hero().FileName, "");
+    EXPECT_FALSE(builder->Changed());
 }
 
 // A loaded template: the profession, species, rule set and skills of the template, the scores
