@@ -148,15 +148,22 @@ std::string HeroFileWriter::Text() const {
     Line(out, "<?xml version=\"1.0\" standalone=\"yes\"?>");
     Line(out, "<HeroData>");
     WriteSources(out);
-    WriteHeroStart(out);
-    WriteHeroAttributes(out);
-    WriteAbilities(out);
-    WriteSnapshot(out);
-    WriteAdvancement(out);
+    if (career_) {
+        WriteCareerStart(out);
+    } else {
+        WriteHeroStart(out);
+        WriteHeroAttributes(out);
+        WriteAbilities(out);
+        WriteSnapshot(out);
+        WriteAdvancement(out);
+    }
 
     WriteSkills(out);
-    WritePerks(out);
-    WriteFlaws(out);
+    // A template holds no perks or flaws: they belong to the hero, not the career.
+    if (!career_) {
+        WritePerks(out);
+        WriteFlaws(out);
+    }
     WritePsionics(out);
     WriteEquipment(out);
     WriteCyberware(out);
@@ -238,6 +245,20 @@ void HeroFileWriter::WriteHeroStart(std::string& out) const {
                  "    <SpecialItem>" + Enclosed(0, "Note", species.Notes[i]) + "</SpecialItem>");
     Line(out, EndTag(2, "SpecialItems"));
     Line(out, "</Species>");
+}
+
+void HeroFileWriter::WriteCareerStart(std::string& out) const {
+    // No names of the hero, no specialization, no traits and no scores: a template is a
+    // starting point that any hero of the career can be built from.
+    Line(out, Element(0, "Hero")
+                  .Attr("Profession", builder_.Professions().ChosenName())
+                  .Attr("Species", builder_.Species().ChosenName())
+                  .Attr("Ruleset", builder_.Rules().RuleSet().Name)
+                  .Attr("Career", career_->Name)
+                  .Attr("Source", career_->Source)
+                  .Open());
+    for (const std::string& note : career_->Notes)
+        Line(out, Element(0, "CareerNote").Attr("Text", note).Empty(true));
 }
 
 void HeroFileWriter::WriteHeroAttributes(std::string& out) const {
@@ -385,8 +406,9 @@ void HeroFileWriter::WritePerkFlawLines(std::string& out, std::string_view secti
     for (const auto* list : {&catalogue, &custom})
         for (const PerkFlawItem& item : *list)
             if (item.Selected)
-                Line(out, Element(0, element).Attr("cost", item.Cost).Attr("Name", item.Name).Open() +
-                              XmlEscape(item.Name) + "</" + std::string(element) + ">");
+                Line(out,
+                     Element(0, element).Attr("cost", item.Cost).Attr("Name", item.Name).Open() +
+                         XmlEscape(item.Name) + "</" + std::string(element) + ">");
     Line(out, EndTag(0, section));
 }
 
@@ -536,7 +558,8 @@ void HeroFileWriter::WriteAchievements(std::string& out) const {
                       .Attr("Description", row.at(1))
                       .Empty(true));
     for (const TableRow& row : views.Table(kBenefitsTable))
-        Line(out, Element(2, "Benefit").Attr("Cost", row.at(0)).Attr("Name", row.at(1)).Empty(true));
+        Line(out,
+             Element(2, "Benefit").Attr("Cost", row.at(0)).Attr("Name", row.at(1)).Empty(true));
     Line(out, "</Achievements>");
 }
 

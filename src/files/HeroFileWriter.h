@@ -7,6 +7,11 @@
 // snapshot of the derived numbers (which no reader reads back), then one section per list of
 // the hero. Each list section is written by one member function, in the order of
 // `HeroFileWriter::Text`; a subsystem that gains a list fills its section there.
+//
+// A career template is the same file written in career mode: in place of the identity,
+// species block, attributes and snapshot stands one hero element naming the profession,
+// species, rule set and the template's name and source, with one line per description line;
+// the list sections follow, without perks and flaws.
 
 #include "app/ViewData.h"
 #include "hero/TypeDefinitions.h"
@@ -18,9 +23,21 @@
 class HeroOperations;
 struct THero;
 
+// What a career template says of itself: its name, the source book it belongs to and its
+// description, one entry per line.
+struct CareerDescriptor {
+    std::string Name;
+    std::string Source;
+    std::vector<std::string> Notes;
+};
+
 class HeroFileWriter {
 public:
+    // A hero file.
     explicit HeroFileWriter(const HeroOperations& builder) : builder_(builder) {}
+    // A career template described by `career`, which must outlive the writer.
+    HeroFileWriter(const HeroOperations& builder, const CareerDescriptor& career)
+        : builder_(builder), career_(&career) {}
 
     // The whole file.
     std::string Text() const;
@@ -28,7 +45,8 @@ public:
 private:
     // The envelope.
     void WriteSources(std::string& out) const;
-    void WriteHeroStart(std::string& out) const; // the hero element and the species block
+    void WriteHeroStart(std::string& out) const;   // the hero element and the species block
+    void WriteCareerStart(std::string& out) const; // the hero element of a career template
     void WriteHeroAttributes(std::string& out) const;
     void WriteAbilities(std::string& out) const;
     void WriteSnapshot(std::string& out) const; // action check, movement, durability
@@ -58,6 +76,7 @@ private:
     std::string Label(LabelName name) const;
 
     const HeroOperations& builder_;
+    const CareerDescriptor* career_ = nullptr; // set in career mode
 };
 
 // The attribute abbreviation of a stored attribute number (1 STR .. 6 PER); "???" otherwise.

@@ -4,6 +4,7 @@
 #include "BuilderTest.h"
 
 #include "files/HeroSheet.h"
+#include "files/HeroSheetPdf.h"
 #include "gear/Equipment.h"
 #include "hero/HeroIdentity.h"
 #include "skills/PsionicPurchases.h"
@@ -397,6 +398,39 @@ TEST_F(HeroSheetTest, ExportOfAnUnsavedHeroAsksForAPathAndDoesNotOpenIt) {
     EXPECT_TRUE(ExportHeroSheet(*builder));
     EXPECT_TRUE(app.Exists("chosen.html"));
     EXPECT_EQ(prompter.Texts(Kind::OpenInViewer), Strings{});
+}
+
+// The PDF export hands the same page to the renderer and only then replaces the chosen file.
+TEST_F(HeroSheetTest, PdfExportRendersTheSheetAndReplacesTheFileOnlyWhenDrawn) {
+    std::string drawn;
+    const PdfRenderer draws = [&](const std::string& html, const fs::path& file) {
+        drawn = html;
+        std::ofstream(file) << "%PDF-1.4 stand-in";
+        return true;
+    };
+    prompter.fileAnswers = {std::nullopt};
+    EXPECT_FALSE(ExportHeroSheetPdf(*builder, draws));
+    EXPECT_EQ(prompter.lastDialog.title, "PDF Export");
+    EXPECT_EQ(prompter.lastDialog.filter, "PDF files (*.pdf)");
+    EXPECT_TRUE(drawn.empty());
+
+    prompter.fileAnswers = {Path("kel.pdf")};
+    EXPECT_TRUE(ExportHeroSheetPdf(*builder, draws));
+    EXPECT_EQ(app.Read("kel.pdf"), "%PDF-1.4 stand-in");
+    EXPECT_TRUE(ParsedSheet(drawn).WellFormed());
+    EXPECT_EQ(ParsedSheet(drawn).Count("//p[@class='newpage']"), 1u); // "No" to zero level
+
+    // A renderer that fails half-way leaves the earlier PDF and no partial file.
+    prompter.Clear();
+    prompter.fileAnswers = {Path("kel.pdf")};
+    const PdfRenderer fails = [](const std::string&, const fs::path& file) {
+        std::ofstream(file) << "%PDF-1.4 torn";
+        return false;
+    };
+    EXPECT_FALSE(ExportHeroSheetPdf(*builder, fails));
+    EXPECT_EQ(app.Read("kel.pdf"), "%PDF-1.4 stand-in");
+    EXPECT_FALSE(app.Exists("kel.pdf.partial"));
+    EXPECT_EQ(prompter.Texts(Kind::Error).size(), 1u);
 }
 
 // FX of one type; Ward works by itself and may be always active, with two benefit steps.

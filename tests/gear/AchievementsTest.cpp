@@ -48,7 +48,9 @@ protected:
     }
     Achievements& Adv() { return builder->Advancement(); }
     const TableView& Table(const char* name) const { return builder->Views().TableNamed(name); }
-    std::string Figures() const { return Labels("PointsEarned Level PointsNeeded BenefitsPurchased"); }
+    std::string Figures() const {
+        return Labels("PointsEarned Level PointsNeeded BenefitsPurchased");
+    }
 };
 
 TEST_F(AchievementsTest, EntriesGiveTheLevelAndThePoints) {
@@ -59,7 +61,8 @@ TEST_F(AchievementsTest, EntriesGiveTheLevelAndThePoints) {
     EXPECT_EQ(Figures(), "5 1 1 ");
     EXPECT_TRUE(Adv().AddPoints("8", "Held the line"));
     EXPECT_EQ(Figures(), "13 3 8 ");
-    EXPECT_EQ(Table("Achievements"), (TableView{{"5", "Saved the convoy"}, {"8", "Held the line"}}));
+    EXPECT_EQ(Table("Achievements"),
+              (TableView{{"5", "Saved the convoy"}, {"8", "Held the line"}}));
     EXPECT_EQ(builder->Hero().SkillPointBudget.StartingPoints, available + 13);
     EXPECT_EQ(Label("PointsAvailable"), Label("SkillPoints"));
     Adv().RemoveAchievement(0);
@@ -95,13 +98,22 @@ TEST_F(AchievementsTest, ABoughtBenefitMovesNoBaseAcrossSaveOpenAndRemoval) {
     EXPECT_EQ(Label("Stun"), "12");
 
     const std::string text = Files().HeroFileText();
-    EXPECT_NE(text.find("<Achievements>\r\n  <Achievement Points=\"6\" Description=\"Level two\" />\r\n"
-                        "  <Benefit Cost=\"4\" Name=\"Brawn\" />\r\n  <Benefit Cost=\"2\" Name=\"Grit\" />\r\n"
-                        "</Achievements>\r\n"),
-              std::string::npos);
+    EXPECT_NE(
+        text.find(
+            "<Achievements>\r\n  <Achievement Points=\"6\" Description=\"Level two\" />\r\n"
+            "  <Benefit Cost=\"4\" Name=\"Brawn\" />\r\n  <Benefit Cost=\"2\" Name=\"Grit\" />\r\n"
+            "</Achievements>\r\n"),
+        std::string::npos);
     Files().LoadHeroText(text, "brawn.xml");
     EXPECT_EQ(Labels("STR.Total STR.Base"), "13 " + base);
     EXPECT_EQ(Files().HeroFileText(), text);
+    std::string unknown = text;
+    unknown.replace(unknown.find("Name=\"Grit\""), 11, "Name=\"Nope\"");
+    Files().LoadHeroText(unknown, "nope.xml");
+    EXPECT_EQ(Files().ImportErrors().back(),
+              "Benefit not bought: Nope is not in the catalogue, or its attribute is at its "
+              "maximum");
+    Files().LoadHeroText(text, "brawn.xml");
 
     Adv().RemoveBenefit(1);
     EXPECT_EQ(Labels("STR.Total STR.Base"), "11 " + base);

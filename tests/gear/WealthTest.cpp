@@ -128,7 +128,9 @@ TEST_F(WealthTest, RemovingAsksAndGivesTheEntryBackToTheFields) {
     EXPECT_EQ(Label("Account"), "-");
     EXPECT_FALSE(Wealth().EnterDetail("1", "Orphan"));
     prompter.confirmAnswers = {true};
+    builder->Document().SetChanged(false);
     Wealth().RemoveAccount(1);
+    EXPECT_TRUE(builder->Changed());
     Wealth().RemoveAccount(1);
     EXPECT_EQ(prompter.Texts(Kind::Confirm),
               (Strings{"Remove detail data?", "Remove detail data?",
@@ -247,6 +249,11 @@ TEST_F(WealthTest, AccountsSaveOpenAndSaveAgainToTheSameText) {
     Files().LoadHeroText(damaged, "stray.xml");
     EXPECT_EQ(Files().ImportErrors(),
               Strings{"Account detail \"Stray\" belongs to no account and was left out"});
+    EXPECT_EQ(Table("Accounts")[1], (TableRow{"3,5", "Cash"}));
+
+    // An amount beyond the limit is refused however it arrives, and the balance stays.
+    EXPECT_FALSE(Wealth().AddAccountDetail("Cash", "Hoard", kMoneyLimit + 1));
+    EXPECT_FALSE(Wealth().AddAccountDetail("Cash", "Debt", -kMoneyLimit - 1));
     EXPECT_EQ(Table("Accounts")[1], (TableRow{"3,5", "Cash"}));
 }
 

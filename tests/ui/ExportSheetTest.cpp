@@ -1,5 +1,6 @@
 // File > Export offscreen: a saved hero's sheet appears beside its file and is handed to the
-// viewer; a hero never saved asks where the sheet goes and is not opened.
+// viewer; a hero never saved asks where the sheet goes and is not opened. File > Export PDF
+// draws the same page into a real PDF (kept in the build folder to be looked at).
 
 #include "UiHarness.h"
 
@@ -54,6 +55,25 @@ private slots:
         QCOMPARE(program.prompter.Texts(Kind::SaveFile), Strings{"HTML Export"});
         QVERIFY(fs::exists(chosen));
         QCOMPARE(program.prompter.Texts(Kind::OpenInViewer), Strings{});
+    }
+
+    void exportPdfDrawsTheSheetOnPaper() {
+        AppFolder folder;
+        Program program(folder);
+        QVERIFY(program.Show());
+        QVERIFY(program.main.Files().OpenPath(fs::path(TAVORN_SOURCE_DIR) / "examples" /
+                                              "earthkin-tech-op.xml"));
+        const fs::path pdf = fs::path(TAVORN_BINARY_DIR) / "earthkin-tech-op.pdf";
+        fs::remove(pdf);
+        program.prompter.fileAnswers.push_back(pdf);
+        program.main.MenuAction("ExportPdf1")->trigger();
+        QCOMPARE(program.prompter.Texts(Kind::SaveFile), Strings{"PDF Export"});
+        QCOMPARE(program.prompter.Texts(Kind::Error), Strings{});
+        std::ifstream in(pdf, std::ios::binary);
+        std::string head(5, '\0');
+        in.read(head.data(), 5);
+        QCOMPARE(QString::fromStdString(head), QString("%PDF-"));
+        QVERIFY(fs::file_size(pdf) > 2000);
     }
 };
 

@@ -7,7 +7,11 @@
 #include "app/ui/TFrmAbout.h"
 #include "app/ui/ViewWidgets.h"
 #include "files/HeroSheet.h"
+#include "files/HeroSheetPdf.h"
+#include "files/ui/SheetPdf.h"
+#include "files/ui/TFrmLoad.h"
 #include "files/ui/TFrmMessages.h"
+#include "files/ui/TFrmTmplt.h"
 #include "gear/ui/AchievementsPage.h"
 #include "gear/ui/CampaignPage.h"
 #include "gear/ui/CombatPage.h"
@@ -26,6 +30,7 @@
 #include <QActionGroup>
 #include <QButtonGroup>
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLocale>
@@ -50,6 +55,33 @@ QString WithMnemonic(const QString& caption, char letter) {
     return at < 0 ? caption : QString(caption).insert(at, QLatin1Char('&'));
 }
 
+// The career template dialogs of the program's windows; a window that is missing (a main
+// window made on its own) is made for the one showing.
+class CareerDialogWindows : public CareerDialogs {
+public:
+    CareerDialogWindows(AppWindows* windows, QWidget* owner) : windows_(windows), owner_(owner) {}
+
+    std::optional<CareerTemplateChoice>
+    AskCareerTemplate(const std::vector<std::string>& sources,
+                      const std::function<CareerFormCheck(const CareerForm&)>& check) override {
+        if (auto* dialog = qobject_cast<TFrmTmplt*>(windows_ ? windows_->tmplt : nullptr))
+            return dialog->Ask(sources, check);
+        TFrmTmplt dialog(owner_);
+        return dialog.Ask(sources, check);
+    }
+
+    std::optional<std::filesystem::path> ChooseCareer(const std::vector<TCareer>& listed) override {
+        if (auto* dialog = qobject_cast<TFrmLoad*>(windows_ ? windows_->load : nullptr))
+            return dialog->Choose(listed);
+        TFrmLoad dialog(owner_);
+        return dialog.Choose(listed);
+    }
+
+private:
+    AppWindows* windows_;
+    QWidget* owner_;
+};
+
 // A name shown in a menu as it is written: an "&" in it marks no key.
 QString MenuText(const std::string& name) {
     return ToQt(name).replace(QLatin1Char('&'), QLatin1String("&&"));
@@ -57,7 +89,8 @@ QString MenuText(const std::string& name) {
 } // namespace
 
 TFrmMain::TFrmMain(HeroBuilder& builder, Prompter& prompter, QWidget* parent)
-    : QMainWindow(parent), builder_(builder), prompter_(prompter), files_(builder) {
+    : QMainWindow(parent), builder_(builder), prompter_(prompter), files_(builder),
+      careers_(builder, files_) {
     setObjectName("FrmMain");
     BuildMenus();
     BuildPages();
@@ -101,8 +134,8 @@ void TFrmMain::BuildMenus() {
     // The keys are named outright: some desktops leave the standard "Save As" key empty.
     connect(addAction(file, "Clear1", tr("&New"), QKeySequence(Qt::CTRL | Qt::Key_N)),
             &QAction::triggered, this, &TFrmMain::Clear1Click);
-    // Entries whose work the program does not do yet stay greyed out until it does.
-    addAction(file, "LoadCareer1", tr("Load Career"))->setEnabled(false);
+    connect(addAction(file, "LoadCareer1", tr("Load &Career")), &QAction::triggered, this,
+            &TFrmMain::LoadCareer1Click);
     connect(addAction(file, "OpenCharacter1", tr("&Open Character"),
                       QKeySequence(Qt::CTRL | Qt::Key_O)),
             &QAction::triggered, this, &TFrmMain::OpenCharacter);
@@ -111,9 +144,12 @@ void TFrmMain::BuildMenus() {
     connect(
         addAction(file, "SaveAs1", tr("Save &As"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)),
         &QAction::triggered, this, &TFrmMain::SaveAs1Click);
-    addAction(file, "SaveAsCareer1", tr("Save As Career"))->setEnabled(false);
+    connect(addAction(file, "SaveAsCareer1", tr("Sa&ve As Career")), &QAction::triggered, this,
+            &TFrmMain::SaveAsCareer1Click);
     connect(addAction(file, "Export1", tr("&Export")), &QAction::triggered, this,
             [this] { ExportHeroSheet(builder_); });
+    connect(addAction(file, "ExportPdf1", tr("Export &PDF...")), &QAction::triggered, this,
+            [this] { ExportHeroSheetPdf(builder_, RenderSheetPdf); });
     file->addSeparator();
     recentMenu_ = file->addMenu(tr("&Recent Files"));
     recentMenu_->setObjectName("RecentFiles1");
@@ -247,7 +283,6 @@ void TFrmMain::BuildPages() {
     pages_[8] = combatPage;
     pages_[9] = equipmentPage;
     for (int i = 0; i < static_cast<int>(pages_.size()); ++i) {
-        if (!pages_[i]) pages_[i] = NotBuiltPage(pageButtons_[i]->objectName().mid(3));
         // A page larger than the room left for it scrolls.
         auto* scroll = new QScrollArea(pageStack_);
         scroll->setObjectName("Scroll" + pages_[i]->objectName());
@@ -258,17 +293,6 @@ void TFrmMain::BuildPages() {
     }
     layout->addWidget(pageStack_, 1);
     setCentralWidget(central);
-}
-
-QWidget* TFrmMain::NotBuiltPage(const QString& name) {
-    auto* page = new QWidget(pageStack_);
-    page->setObjectName("Page" + name);
-    auto* layout = new QVBoxLayout(page);
-    auto* note = new QLabel(tr("This page is not built yet."), page);
-    note->setObjectName("LblNotBuilt");
-    note->setEnabled(false);
-    layout->addWidget(note, 0, Qt::AlignTop | Qt::AlignLeft);
-    return page;
 }
 
 void TFrmMain::StepPage(int step) {
@@ -309,6 +333,22 @@ void TFrmMain::Save1Click() {
 
 void TFrmMain::SaveAs1Click() {
     files_.SaveAs();
+    UpdateTitle();
+}
+
+void TFrmMain::SaveAsCareer1Click() {
+    CareerDialogWindows dialogs(windows_, this);
+    if (careers_.SaveAsCareer(dialogs) == CareerTemplates::SaveOutcome::NoProfession) {
+        ShowPage(0);
+        if (auto* profession = pages_[0]->findChild<QComboBox*>("CmbProfession"))
+            profession->setFocus();
+    }
+    UpdateTitle();
+}
+
+void TFrmMain::LoadCareer1Click() {
+    CareerDialogWindows dialogs(windows_, this);
+    careers_.LoadCareer(dialogs);
     UpdateTitle();
 }
 

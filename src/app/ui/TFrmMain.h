@@ -4,6 +4,7 @@
 // it. It renders the builder's views and hands every event to a builder operation.
 
 #include "app/ViewData.h"
+#include "files/Careers.h"
 #include "files/HeroFiles.h"
 
 #include <QMainWindow>
@@ -61,6 +62,11 @@ public:
     void SaveAs1Click();
     // Rebuilds "Recent Files" from the builder's list.
     void PaintRecentFiles();
+    // "Save As Career" and "Load Career": the hero as a career template, and a template as a
+    // fresh hero.
+    void SaveAsCareer1Click();
+    void LoadCareer1Click();
+    CareerTemplates& Careers() { return careers_; }
     // Lists the problems of the last hero file read in the import messages window.
     void ShowImportMessages();
 
@@ -76,12 +82,11 @@ protected:
 private:
     void BuildMenus();
     void BuildPages();
-    // A page whose work is not built yet: one line saying so.
-    QWidget* NotBuiltPage(const QString& name);
 
     HeroBuilder& builder_;
     Prompter& prompter_;
     HeroFiles files_;
+    CareerTemplates careers_;
     AppWindows* windows_ = nullptr;
     bool started_ = false;
 
