@@ -5,6 +5,7 @@
 //   tavorn-cli save  [--appdir DIR] IN.xml OUT.xml   open IN and save it as OUT
 //   tavorn-cli robot ... and tavorn-cli roster ...   robots and the roster (RobotCommands.h)
 //   tavorn-cli ship  [--appdir DIR] --hull NAME ...  a starship design, as JSON
+//   tavorn-cli lint-data [--appdir DIR]              the catalogues' problems; exit 1 if any
 //
 // Exit codes: 0 done, 1 import errors (check), 2 usage error or a file that cannot be read
 // or written.
@@ -12,6 +13,7 @@
 #include "app/HeroBuilder.h"
 #include "app/Paths.h"
 #include "app/ScriptedPrompter.h"
+#include "cli/LintCommand.h"
 #include "cli/RobotCommands.h"
 #include "cli/ShipCommand.h"
 #include "cli/ViewsJson.h"
@@ -39,7 +41,8 @@ constexpr const char* kUsage =
     "       tavorn-cli robot save  [--appdir DIR] IN.xml OUT.xml\n"
     "       tavorn-cli robot sheet [--appdir DIR] ROBOT.xml -o OUT.html\n"
     "       tavorn-cli roster [--appdir DIR] FILE... -o Roster.html\n"
-    "       tavorn-cli ship  [--appdir DIR] --hull NAME ...\n";
+    "       tavorn-cli ship  [--appdir DIR] --hull NAME ...\n"
+    "       tavorn-cli lint-data [--appdir DIR]\n";
 
 struct Arguments {
     std::string command;
@@ -140,6 +143,8 @@ int main(int argc, char* argv[]) {
     }
     if (argc >= 2 && std::string(argv[1]) == "ship")
         return RunShipCommand(std::vector<std::string>(argv + 2, argv + argc));
+    if (argc >= 2 && std::string(argv[1]) == "lint-data")
+        return RunLintCommand(std::vector<std::string>(argv + 2, argv + argc));
     const auto arguments = Parse(argc, argv);
     if (!arguments) {
         std::cerr << kUsage;
