@@ -6,6 +6,7 @@
 //   tavorn-cli robot ... and tavorn-cli roster ...   robots and the roster (RobotCommands.h)
 //   tavorn-cli ship  [--appdir DIR] --hull NAME ...  a starship design, as JSON
 //   tavorn-cli sheet [--appdir DIR] HERO.xml [-o OUT.html] [--zero-level]   the hero sheet
+//   tavorn-cli lint-data [--appdir DIR]              the catalogues' problems; exit 1 if any
 //
 // Exit codes: 0 done, 1 import errors (check), 2 usage error or a file that cannot be read
 // or written.
@@ -13,6 +14,7 @@
 #include "app/HeroBuilder.h"
 #include "app/Paths.h"
 #include "app/ScriptedPrompter.h"
+#include "cli/LintCommand.h"
 #include "cli/RobotCommands.h"
 #include "cli/SheetCommand.h"
 #include "cli/ShipCommand.h"
@@ -42,7 +44,8 @@ constexpr const char* kUsage =
     "       tavorn-cli robot sheet [--appdir DIR] ROBOT.xml -o OUT.html\n"
     "       tavorn-cli roster [--appdir DIR] FILE... -o Roster.html\n"
     "       tavorn-cli ship  [--appdir DIR] --hull NAME ...\n"
-    "       tavorn-cli sheet [--appdir DIR] HERO.xml [-o OUT.html] [--zero-level]\n";
+    "       tavorn-cli sheet [--appdir DIR] HERO.xml [-o OUT.html] [--zero-level]\n"
+    "       tavorn-cli lint-data [--appdir DIR]\n";
 
 struct Arguments {
     std::string command;
@@ -145,6 +148,8 @@ int main(int argc, char* argv[]) {
         return RunShipCommand(std::vector<std::string>(argv + 2, argv + argc));
     if (argc >= 2 && std::string(argv[1]) == "sheet")
         return RunSheetCommand(std::vector<std::string>(argv + 2, argv + argc));
+    if (argc >= 2 && std::string(argv[1]) == "lint-data")
+        return RunLintCommand(std::vector<std::string>(argv + 2, argv + argc));
     const auto arguments = Parse(argc, argv);
     if (!arguments) {
         std::cerr << kUsage;
