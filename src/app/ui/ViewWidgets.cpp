@@ -3,6 +3,7 @@
 #include <QAbstractItemView>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -86,6 +87,15 @@ QString TableText(const TableView& table, const QString& separator) {
 
 void RenderGridCells(QTableWidget* grid, const TableView& table, int columns,
                      Qt::Alignment alignment) {
+    // A column sized to its contents would measure every row again at each cell written; the
+    // columns are held still while the cells change and measured once at the end.
+    QHeaderView* header = grid->horizontalHeader();
+    std::vector<int> measured;
+    for (int c = 0; c < header->count(); ++c)
+        if (header->sectionResizeMode(c) == QHeaderView::ResizeToContents) {
+            measured.push_back(c);
+            header->setSectionResizeMode(c, QHeaderView::Interactive);
+        }
     const int rows = table.empty() ? 0 : static_cast<int>(table.size()) - 1;
     if (grid->rowCount() != rows) grid->setRowCount(rows);
     for (int r = 0; r < static_cast<int>(table.size()); ++r) {
@@ -107,4 +117,6 @@ void RenderGridCells(QTableWidget* grid, const TableView& table, int columns,
             grid->setItem(r - 1, c, item);
         }
     }
+    for (int c : measured)
+        header->setSectionResizeMode(c, QHeaderView::ResizeToContents);
 }

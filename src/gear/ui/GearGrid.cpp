@@ -21,18 +21,8 @@ QTableWidget* NewGearGrid(QWidget* parent, const QString& name, const QString& t
 void RenderGearGrid(QTableWidget* grid, const TableView& table) {
     const int selected = grid->currentRow();
     const int columns = table.empty() ? 0 : static_cast<int>(table.front().size());
-    grid->setColumnCount(columns);
-    grid->setRowCount(table.empty() ? 0 : static_cast<int>(table.size()) - 1);
-    for (int r = 0; r < static_cast<int>(table.size()); ++r) {
-        const TableRow& row = table[static_cast<std::size_t>(r)];
-        for (int c = 0; c < columns && c < static_cast<int>(row.size()); ++c) {
-            const QString text = ToQt(row[static_cast<std::size_t>(c)]);
-            if (r == 0)
-                grid->setHorizontalHeaderItem(c, new QTableWidgetItem(text));
-            else
-                grid->setItem(r - 1, c, new QTableWidgetItem(text));
-        }
-    }
+    if (grid->columnCount() != columns) grid->setColumnCount(columns);
+    RenderGridCells(grid, table, columns, {});
     if (selected >= 0 && selected < grid->rowCount()) grid->selectRow(selected);
 }
 
