@@ -72,10 +72,10 @@ TEST_F(Cli, ShowPrintsTheDocumentedViewsOfEachExample) {
 
     // Several files at once: one object each, in an array.
     const auto examples = Examples();
-    ASSERT_EQ(examples.size(), 3u);
+    ASSERT_EQ(examples.size(), 4u);
     ASSERT_EQ(Run("show", examples), 0) << Errors();
     const Json shown = Json::parse(out);
-    ASSERT_EQ(shown.size(), 3u);
+    ASSERT_EQ(shown.size(), 4u);
     for (std::size_t i = 0; i < examples.size(); ++i) {
         const Json& json = shown[i];
         SCOPED_TRACE(examples[i]);
