@@ -66,8 +66,8 @@ protected:
 };
 
 TEST_F(SheetCli, EverySampleHeroGetsAWellFormedSheetBesideItsFile) {
-    for (const char* example :
-         {"aerlithi-courier.xml", "earthkin-tech-op.xml", "gruskal-warden.xml"}) {
+    for (const char* example : {"aerlithi-courier.xml", "earthkin-tech-op.xml",
+                                "gruskal-warden.xml", "veyra-sollenmark.xml"}) {
         SCOPED_TRACE(example);
         const fs::path hero = Copy(example, std::string("copy-") + example);
         ASSERT_EQ(Run({hero.string()}), 0) << err;
