@@ -6,6 +6,7 @@
 
 #include "BenchSupport.h"
 
+#include "files/HeroSheet.h"
 #include "hero/SpeciesChoice.h"
 #include "roster/Roster.h"
 
@@ -166,6 +167,20 @@ void BM_SaveLargeHero(benchmark::State& state) {
 BENCHMARK(BM_SaveLargeHero)->Arg(1)->Arg(20)->Unit(benchmark::kMillisecond);
 
 // The roster of the three example heroes: each opened and added, then the page written.
+// The hero sheet of the 300-entry hero, both layouts (the zero-level one lists every skill).
+void BM_HeroSheet(benchmark::State& state) {
+    BenchApp app(1);
+    app.files->LoadHeroFile(app.SaveLargeHero());
+    const fs::path sheet = app.root / "sheet.html";
+    const bool zeroLevel = state.range(0) != 0;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(WriteHeroSheet(*app.builder, sheet, zeroLevel));
+        app.prompter.Clear();
+    }
+    state.counters["bytes"] = static_cast<double>(fs::file_size(sheet));
+}
+BENCHMARK(BM_HeroSheet)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
 void BM_RosterPage(benchmark::State& state) {
     BenchApp app(1, false);
     const fs::path examples = fs::path(TAVORN_SOURCE_DIR) / "examples";
