@@ -2,6 +2,7 @@
 
 #include "app/AtomicFile.h"
 #include "app/HeroOperations.h"
+#include "files/HeroFileWriter.h"
 #include "files/HeroFiles.h"
 #include "hero/HeroDocument.h"
 #include "hero/ProfessionChoice.h"
@@ -64,20 +65,6 @@ std::string CareerFileName(const std::string& source, const std::string& name) {
     return FileNamePart(source) + "_" + FileNamePart(name) + ".xml";
 }
 
-std::vector<std::string> DescriptionLines(const std::string& text) {
-    std::vector<std::string> lines;
-    std::size_t start = 0;
-    while (start < text.size()) {
-        std::size_t end = text.find('\n', start);
-        if (end == std::string::npos) end = text.size();
-        std::string line = text.substr(start, end - start);
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        lines.push_back(std::move(line));
-        start = end + 1;
-    }
-    return lines;
-}
-
 std::string CareerLine(const TCareer& career) {
     return career.Name + " (" + career.Source + ")";
 }
@@ -103,7 +90,7 @@ CareerFormCheck CheckCareerForm(const CareerForm& form, const fs::path& careersD
         check.focus = CareerField::Source;
         return check;
     }
-    if (DescriptionLines(form.description).empty()) {
+    if (TextLines(form.description).empty()) {
         prompter.error("Please enter a description for the template");
         check.focus = CareerField::Description;
         return check;
@@ -187,7 +174,7 @@ CareerTemplates::SaveOutcome CareerTemplates::SaveAsCareer(CareerDialogs& dialog
     if (!choice || choice->path.empty()) return SaveOutcome::Cancelled;
 
     const CareerDescriptor career{choice->form.name, choice->form.source,
-                                  DescriptionLines(choice->form.description)};
+                                  TextLines(choice->form.description)};
     // A template that could not be written leaves the hero as it was: still unsaved.
     if (!SaveCareerFile(choice->path, career)) return SaveOutcome::Failed;
     HeroDocument::Operation operation(document);

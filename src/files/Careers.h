@@ -25,10 +25,6 @@ class Prompter;
 // "Core_DeepScout.xml".)
 std::string CareerFileName(const std::string& source, const std::string& name);
 
-// The lines of a multi-line text as the description field holds them: a final line break
-// ends the last line rather than starting an empty one.
-std::vector<std::string> DescriptionLines(const std::string& text);
-
 // The line the load dialog shows for a template: its name and, in brackets, its source.
 std::string CareerLine(const TCareer& career);
 

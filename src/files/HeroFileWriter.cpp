@@ -103,8 +103,16 @@ std::string Boxes(int count) {
     return boxes;
 }
 
-// The lines of a multi-line text as a list box holds them: a final line break ends the last
-// line rather than starting an empty one.
+// The score a written line takes for an attribute number: the hero's score of STR..PER, 4
+// for any other number.
+int AttributeScore(const THero& hero, int attributeNumber) {
+    if (attributeNumber >= 1 && attributeNumber <= kAttributeCount)
+        return hero.Score[static_cast<std::size_t>(attributeNumber - 1)];
+    return 4;
+}
+
+} // namespace
+
 std::vector<std::string> TextLines(const std::string& text) {
     std::vector<std::string> lines;
     std::size_t start = 0;
@@ -118,16 +126,6 @@ std::vector<std::string> TextLines(const std::string& text) {
     }
     return lines;
 }
-
-// The score a written line takes for an attribute number: the hero's score of STR..PER, 4
-// for any other number.
-int AttributeScore(const THero& hero, int attributeNumber) {
-    if (attributeNumber >= 1 && attributeNumber <= kAttributeCount)
-        return hero.Score[static_cast<std::size_t>(attributeNumber - 1)];
-    return 4;
-}
-
-} // namespace
 
 std::string AttributeAbbreviation(int attributeNumber) {
     if (attributeNumber >= 1 && attributeNumber <= kAttributeCount)

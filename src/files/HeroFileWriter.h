@@ -20,6 +20,10 @@
 #include <string_view>
 #include <vector>
 
+// The lines of a multi-line text as a list box holds them ("\n" between lines, a "\r" before
+// it dropped): a final line break ends the last line rather than starting an empty one.
+std::vector<std::string> TextLines(const std::string& text);
+
 class HeroOperations;
 struct THero;
 

@@ -2,6 +2,7 @@
 
 #include "app/AtomicFile.h"
 #include "app/HeroOperations.h"
+#include "files/HeroFileWriter.h"
 #include "gear/Cyberware.h"
 #include "gear/Equipment.h"
 #include "gear/GearViews.h"
@@ -89,21 +90,6 @@ int AttributeScore(const THero& hero, int attributeNumber) {
 // A shown number; 0 when the text holds none.
 int ShownNumber(const std::string& text) {
     return ParseInteger(text).value_or(0);
-}
-
-// The lines of a text held with "\n" between them (a "\r" before a "\n" is dropped).
-std::vector<std::string> Lines(const std::string& text) {
-    std::vector<std::string> lines;
-    std::size_t start = 0;
-    while (start < text.size()) {
-        std::size_t end = text.find('\n', start);
-        if (end == std::string::npos) end = text.size();
-        std::string line = text.substr(start, end - start);
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        lines.push_back(std::move(line));
-        start = end + 1;
-    }
-    return lines;
 }
 
 // "[", Ordinary, "/", Good, "/", Amazing, "]" in seven cells: the numbers bold and blue, the
@@ -638,7 +624,7 @@ void WriteNotes(Sheet& sheet) {
     sheet.Line("<table class=\"outer\" border=\"1\" cellspacing=\"0\" cellpadding=\"3\">");
     sheet.Line("<tr>" + Cell(notes) + "</tr>");
     std::string free = "<b>NOTES</b>";
-    for (const std::string& line : Lines(hero.FreeNotes))
+    for (const std::string& line : TextLines(hero.FreeNotes))
         free += "<br />" + Text(line);
     sheet.Line("<tr>" + Cell(free) + "</tr>");
     sheet.Line("</table>");

@@ -5,6 +5,7 @@
 #include "UiHarness.h"
 
 #include "files/Careers.h"
+#include "files/HeroFileWriter.h"
 #include "files/ui/TFrmLoad.h"
 #include "files/ui/TFrmMessages.h"
 #include "files/ui/TFrmTmplt.h"
@@ -81,8 +82,7 @@ private slots:
         QCOMPARE(prompter.Texts(Kind::Confirm).size(), size_t(2));
         QCOMPARE(choice->path, dir / "Core_DeepScout.xml");
         QCOMPARE(choice->form.source, std::string("Core"));
-        QCOMPARE(DescriptionLines(choice->form.description),
-                 (Strings{"Looks ahead", "Travels light"}));
+        QCOMPARE(TextLines(choice->form.description), (Strings{"Looks ahead", "Travels light"}));
 
         // Shown again it starts empty with no source chosen; Escape calls it off.
         QStringList shown;
