@@ -122,6 +122,15 @@ private slots:
             QVERIFY(page->LstPerks->item(i)->isHidden());
         for (int i = 0; i < page->LstFlaws->count(); ++i)
             QVERIFY(!page->LstFlaws->item(i)->isHidden());
+        // By the name, not by the cost before it.
+        perks->setText("IRON");
+        QStringList shown;
+        for (int i = 0; i < page->LstPerks->count(); ++i)
+            if (!page->LstPerks->item(i)->isHidden()) shown << page->LstPerks->item(i)->text();
+        QCOMPARE(shown, QStringList({"3 - Iron Nerve"}));
+        perks->setText("3");
+        for (int i = 0; i < page->LstPerks->count(); ++i)
+            QVERIFY(page->LstPerks->item(i)->isHidden());
         // Ctrl+F from the flaws goes to their own search line.
         page->LstFlaws->setFocus();
         QTest::keyClick(&program.main, Qt::Key_F, Qt::ControlModifier);

@@ -101,8 +101,11 @@ void SearchBox::FilterRows(int first, int last) {
             grid_->setRowHidden(row, !all && !Matches(item ? item->text() : QString()));
         } else if (list_) {
             if (row >= list_->count()) break;
+            // A list entry reads "COST - NAME": the cost is no part of the name.
             QListWidgetItem* item = list_->item(row);
-            item->setHidden(!all && !Matches(item->text()));
+            const QString text = item->text();
+            const qsizetype dash = text.indexOf(QStringLiteral(" - "));
+            item->setHidden(!all && !Matches(dash < 0 ? text : text.mid(dash + 3)));
         }
     }
     DropHiddenSelection();

@@ -20,6 +20,7 @@ public:
     // must already be in it); `column` holds the names of a grid or tree.
     static SearchBox* Above(QTableWidget* grid, int column = 0);
     static SearchBox* Above(QTreeWidget* tree, int column = 0);
+    // A list whose entries read "COST - NAME" (perks, flaws) is searched by the name.
     static SearchBox* Above(QListWidget* list);
 
     QAbstractItemView* View() const { return view_; }
