@@ -152,8 +152,7 @@ void HeroDocument::UpdateHistory(const AspectSet& touched) {
         if (name.empty() && SameViews(before->views, Views)) return;
         if (name.empty()) name = AspectStepName(touched);
         const bool typing = stepName_.empty() && IsTypingStep(name);
-        if (history_.Record(std::move(*before), std::move(name), typing))
-            Views.Touch(kHistoryView);
+        if (history_.Record(std::move(*before), std::move(name), typing)) Views.Touch(kHistoryView);
     } else if (markedChanged_ && changed_) {
         history_.ForgetSaved();
     } else if (markedSaved_ && !changed_) {
@@ -166,8 +165,9 @@ HeroSnapshot HeroDocument::TakeSnapshot() const {
 }
 
 void HeroDocument::Restore(HeroSnapshot state) {
-    // A fresh copy of every list: nothing that indexes the lists by their place in memory
-    // can mistake the restored ones for those it indexed.
+    // Lists put back may lie where other lists lay before: an index of them by their place in
+    // memory is told by the restore count.
+    ++restores_;
     std::string fileName = std::move(Hero.FileName);
     Hero = THero(state.hero);
     Hero.FileName = std::move(fileName);

@@ -18,6 +18,7 @@
 #include "xml/XmlEventReader.h"
 
 #include <bitset>
+#include <cstdint>
 #include <functional>
 #include <initializer_list>
 #include <optional>
@@ -135,6 +136,9 @@ public:
     // Views that do not belong to the hero and stay as they are when a step is taken back
     // (the file name, the page shown).
     void KeepOnRestore(std::vector<std::string> viewNames) { keptViews_ = std::move(viewNames); }
+    // Counts the states put back by Undo and Redo: what keeps an index of the hero's lists by
+    // their place in memory indexes them afresh when it changed.
+    std::uint64_t Restores() const { return restores_; }
     // Take the last step back, or take it again; the pages repaint. False when there is none.
     bool Undo();
     bool Redo();
@@ -167,6 +171,7 @@ private:
     HeroHistory history_;
     bool historyEnabled_ = false;
     bool restoring_ = false;
+    std::uint64_t restores_ = 0;
     std::optional<HeroSnapshot> before_; // the hero as the outermost operation found it
     bool markedChanged_ = false;         // the operation under way marked the hero changed
     bool markedSaved_ = false;           // ... or unchanged

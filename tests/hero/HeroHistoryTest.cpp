@@ -172,6 +172,7 @@ TEST_F(UndoTest, EachEditIsAStepThatUndoTakesBackToTheSameViews) {
         ExpectSameViews(states[i - 1]);
     }
     EXPECT_FALSE(Document().Undo());
+    EXPECT_EQ(Document().Restores(), 4u);
     // Back where the hero was saved: no unsaved changes.
     EXPECT_FALSE(builder->Changed());
     EXPECT_EQ(builder->Hero().Score[0], 10);
