@@ -20,12 +20,15 @@ HeroBuilder::HeroBuilder(Prompter& prompter, const AppPaths& paths)
     : document_(prompter, paths), rules_(document_), identity_(document_, rules_),
       species_(document_, rules_), professions_(document_, rules_),
       attributes_(document_, rules_, professions_), skills_(document_, rules_, professions_),
-      psionics_(document_, rules_, professions_), perksFlaws_(document_, rules_), budget_(document_, rules_, professions_),
+      psionics_(document_, rules_, professions_), perksFlaws_(document_, rules_),
+      budget_(document_, rules_, professions_),
       achievements_(document_, rules_, professions_, attributes_),
       mutations_(document_, rules_, attributes_), wealth_(document_, professions_),
       lastResort_(document_), equipment_(document_, rules_, professions_),
       cyberware_(document_, rules_), fx_(document_, rules_, professions_) {
     document_.SetSettle([this](const AspectSet& touched) { Settle(touched); });
+    // Taking a step back leaves the hero in its file and on the page shown.
+    document_.KeepOnRestore({kFileNameLabel.Key(), kPageLabel.Key()});
 }
 
 void HeroBuilder::Settle(const AspectSet& touchedByOperation) {

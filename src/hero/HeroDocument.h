@@ -14,32 +14,35 @@
 #include "app/Prompter.h"
 #include "app/ViewData.h"
 #include "hero/Hero.h"
+#include "hero/HeroHistory.h"
 #include "xml/XmlEventReader.h"
 
 #include <bitset>
+#include <cstdint>
 #include <functional>
 #include <initializer_list>
+#include <optional>
 
 // What an operation can touch. A recompute step runs when one of the aspects it depends on
 // was touched.
 enum class Aspect {
-    Identity,   // names, gender, motivation, traits, notes, the file name
-    Rules,      // the rule set in force
-    Sources,    // the source books in play, and every catalogue read again
-    Species,    // the species and its special choices
-    Profession, // the profession and its specialization
-    Attributes, // the six scores
-    Skills,     // skills bought, ranks, cash-outs
-    Psionics,   // psionic skills bought and their ranks
-    FX,         // FX bought, their ranks and always-active marks, the FX specialization
-    PerksFlaws, // perks and flaws ticked, custom entries added
+    Identity,     // names, gender, motivation, traits, notes, the file name
+    Rules,        // the rule set in force
+    Sources,      // the source books in play, and every catalogue read again
+    Species,      // the species and its special choices
+    Profession,   // the profession and its specialization
+    Attributes,   // the six scores
+    Skills,       // skills bought, ranks, cash-outs
+    Psionics,     // psionic skills bought and their ranks
+    FX,           // FX bought, their ranks and always-active marks, the FX specialization
+    PerksFlaws,   // perks and flaws ticked, custom entries added
     Achievements, // achievement point entries and bought benefits
-    Mutations,  // advantages and drawbacks taken
-    Budget,     // the person's adjustments of the skill points
-    Wealth,     // wealth accounts, their entries and the account chosen
-    LastResort, // the last resort point ledger
-    Equipment,  // items carried and their quantities, the equipment filter
-    Cyberware,  // cyberware installed, custom cyberware added
+    Mutations,    // advantages and drawbacks taken
+    Budget,       // the person's adjustments of the skill points
+    Wealth,       // wealth accounts, their entries and the account chosen
+    LastResort,   // the last resort point ledger
+    Equipment,    // items carried and their quantities, the equipment filter
+    Cyberware,    // cyberware installed, custom cyberware added
     Count
 };
 
@@ -120,6 +123,26 @@ public:
     void SetSettle(Settle settle) { settle_ = std::move(settle); }
     void SetObserver(ViewObserver* observer) { observer_ = observer; }
 
+    // --- undo and redo -------------------------------------------------------------------
+    // Once enabled, every outermost operation that marks the hero changed is recorded as a
+    // step, named by `SetStepName` or else after what it changed. An operation that reads the
+    // catalogues again or changes the rule set (opening and clearing a hero do both) forgets
+    // every step: a state recorded before it may name entries the catalogues no longer hold.
+    // Marking the hero unchanged (saving, opening) marks the saved point.
+    void EnableHistory(bool enabled);
+    const HeroHistory& History() const { return history_; }
+    // Names the step the operation under way takes ("Raise Climb").
+    void SetStepName(std::string name) { stepName_ = std::move(name); }
+    // Views that do not belong to the hero and stay as they are when a step is taken back
+    // (the file name, the page shown).
+    void KeepOnRestore(std::vector<std::string> viewNames) { keptViews_ = std::move(viewNames); }
+    // Counts the states put back by Undo and Redo: what keeps an index of the hero's lists by
+    // their place in memory indexes them afresh when it changed.
+    std::uint64_t Restores() const { return restores_; }
+    // Take the last step back, or take it again; the pages repaint. False when there is none.
+    bool Undo();
+    bool Redo();
+
     // Writes the problems met while reading a catalogue to the main log, and keeps one line
     // per damaged catalogue (empty, not XML, ...) for the person to be told.
     void ReportReadErrors(const XmlReadResult& result);
@@ -130,6 +153,11 @@ public:
 
 private:
     void Finish();
+    // Where the history stands after the outermost operation that touched `touched`.
+    void UpdateHistory(const AspectSet& touched);
+    HeroSnapshot TakeSnapshot() const;
+    // Puts a recorded state in place, keeping the file name and the views named to keep.
+    void Restore(HeroSnapshot state);
 
     bool changed_ = false;
     bool ready_ = false;
@@ -139,7 +167,19 @@ private:
     Settle settle_;
     ViewObserver* observer_ = nullptr;
     std::vector<std::string> catalogueProblems_;
+
+    HeroHistory history_;
+    bool historyEnabled_ = false;
+    bool restoring_ = false;
+    std::uint64_t restores_ = 0;
+    std::optional<HeroSnapshot> before_; // the hero as the outermost operation found it
+    bool markedChanged_ = false;         // the operation under way marked the hero changed
+    bool markedSaved_ = false;           // ... or unchanged
+    std::string stepName_;
+    std::vector<std::string> keptViews_;
 };
 
 // The views of the document itself.
 inline constexpr OuterName kChangedView{"Changed"};
+// The undo history: a step was recorded, taken back or taken again, or every step forgotten.
+inline constexpr OuterName kHistoryView{"History"};

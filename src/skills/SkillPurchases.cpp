@@ -203,12 +203,13 @@ std::string InstanceKey(const std::string& name, const std::string& detail) {
 
 TSkillItem* SkillPurchases::FindInstance(const std::string& name, const std::string& detail) {
     std::vector<TSkillItem>& instances = document_.Hero.SkillInstances;
-    if (instances.data() != indexedData_ || instances.size() != indexedSize_) {
+    if (!InstanceIndexCurrent()) {
         instanceIndex_.clear();
         for (std::size_t i = 0; i < instances.size(); ++i)
             instanceIndex_.try_emplace(InstanceKey(instances[i].Name, instances[i].Detail), i);
         indexedData_ = instances.data();
         indexedSize_ = instances.size();
+        indexedRestores_ = document_.Restores();
     }
     const auto found = instanceIndex_.find(InstanceKey(name, detail));
     if (found == instanceIndex_.end()) return nullptr;
@@ -223,7 +224,7 @@ TSkillItem* SkillPurchases::FindInstance(const std::string& name, const std::str
 
 TSkillItem& SkillPurchases::AddInstance(TSkillItem instance) {
     std::vector<TSkillItem>& instances = document_.Hero.SkillInstances;
-    const bool indexed = instances.data() == indexedData_ && instances.size() == indexedSize_;
+    const bool indexed = InstanceIndexCurrent();
     instances.push_back(std::move(instance));
     if (indexed) {
         instanceIndex_.try_emplace(InstanceKey(instances.back().Name, instances.back().Detail),
@@ -232,6 +233,12 @@ TSkillItem& SkillPurchases::AddInstance(TSkillItem instance) {
         indexedSize_ = instances.size();
     }
     return instances.back();
+}
+
+bool SkillPurchases::InstanceIndexCurrent() const {
+    const std::vector<TSkillItem>& instances = document_.Hero.SkillInstances;
+    return instances.data() == indexedData_ && instances.size() == indexedSize_ &&
+           document_.Restores() == indexedRestores_;
 }
 
 void SkillPurchases::ForgetInstanceIndex() {

@@ -12,6 +12,7 @@
 #include "hero/HeroDocument.h"
 #include "hero/TypeDefinitions.h"
 
+#include <cstdint>
 #include <string>
 #include <unordered_map>
 #include <vector>
@@ -80,6 +81,9 @@ private:
     TSkillItem& AddInstance(TSkillItem instance);
     // After instances were removed: the index is built again at the next lookup.
     void ForgetInstanceIndex();
+    // True while the index describes the hero's list: the same storage and length, and no
+    // step undone or redone since (a restored list may reuse the storage at the same length).
+    bool InstanceIndexCurrent() const;
     // Deselects an offered entry; a Multi skill's instances go with it.
     void Deselect(TSkillItem& entry);
     TableView SkillTable() const;
@@ -93,10 +97,12 @@ private:
     std::vector<TSkillItem> catalogue_;
     // Where each instance (by name and detail) lies in the hero's list, so that a hero file
     // with thousands of instances is read in linear time. It describes the list as it was at
-    // `indexedData_` with `indexedSize_` entries, and is built again when the list differs.
+    // `indexedData_` with `indexedSize_` entries after `indexedRestores_` undos and redos, and
+    // is built again when the list differs.
     std::unordered_map<std::string, std::size_t> instanceIndex_;
     const TSkillItem* indexedData_ = nullptr;
     std::size_t indexedSize_ = 0;
+    std::uint64_t indexedRestores_ = 0;
 };
 
 inline constexpr TableName kSkillTable{"Skills"};

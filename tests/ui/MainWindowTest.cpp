@@ -34,8 +34,8 @@ private slots:
         QStringList menus;
         for (QAction* action : main.menuBar()->actions())
             menus << action->text().remove('&');
-        QCOMPARE(menus, QStringList({"File", "Sources", "Rule Set", "Functions", "Die Roller",
-                                     "Switch to", "About"}));
+        QCOMPARE(menus, QStringList({"File", "Edit", "Sources", "Rule Set", "Functions",
+                                     "Die Roller", "Switch to", "About"}));
         QVERIFY(main.findChild<QMenu*>("SwitchTo1")->isEnabled());
         QVERIFY(program.windows.dice && program.windows.messages);
         QVERIFY(!program.windows.dice->isVisible());

@@ -4,6 +4,7 @@
 #include "app/Pages.h"
 #include "app/Version.h"
 #include "app/ui/AppWindows.h"
+#include "app/ui/SearchBox.h"
 #include "app/ui/TFrmAbout.h"
 #include "app/ui/ViewWidgets.h"
 #include "files/HeroSheet.h"
@@ -26,8 +27,10 @@
 #include "skills/ui/PsionicsPage.h"
 #include "skills/ui/SkillsPage.h"
 
+#include <QAbstractItemView>
 #include <QAction>
 #include <QActionGroup>
+#include <QApplication>
 #include <QButtonGroup>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -39,13 +42,16 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <QStackedWidget>
+#include <QUndoCommand>
+#include <QUndoStack>
 #include <QVBoxLayout>
 
 #include <filesystem>
 
 namespace {
 // The letter of each page button that Alt picks it by, in the order of the buttons. None is
-// taken by the menu bar (File, Sources, Rule Set, Functions, Die Roller, Switch to, About).
+// taken by the menu bar (File, Edit, Sources, Rule Set, Functions, Die Roller, Switch to,
+// About).
 constexpr std::array<char, 12> kPageMnemonics{'M', 'N', 'k', 'P', 'y', 'C',
                                               'X', 'i', 'b', 'E', 'h', 't'};
 
@@ -88,13 +94,31 @@ QString MenuText(const std::string& name) {
 }
 } // namespace
 
+// One step of the hero's history on the undo stack. Pushing it does nothing (the step is
+// taken already); undoing and redoing it ask the hero's document.
+class HistoryCommand : public QUndoCommand {
+public:
+    HistoryCommand(TFrmMain& window, const QString& name) : QUndoCommand(name), window_(window) {}
+    void undo() override { window_.TakeStep(true); }
+    void redo() override {
+        if (pushed_) window_.TakeStep(false);
+        pushed_ = true;
+    }
+
+private:
+    TFrmMain& window_;
+    bool pushed_ = false;
+};
+
 TFrmMain::TFrmMain(HeroBuilder& builder, Prompter& prompter, QWidget* parent)
     : QMainWindow(parent), builder_(builder), prompter_(prompter), files_(builder),
       careers_(builder, files_) {
     setObjectName("FrmMain");
+    undoStack_ = new QUndoStack(this);
     BuildMenus();
     BuildPages();
     builder_.SetObserver(this);
+    builder_.Document().EnableHistory(true);
     const QString decimalPoint = QLocale().decimalPoint();
     builder_.Document().DecimalSeparator =
         decimalPoint.size() == 1 ? decimalPoint[0].toLatin1() : '.';
@@ -160,6 +184,22 @@ void TFrmMain::BuildMenus() {
     connect(addAction(file, "Exit1", tr("E&xit"), QKeySequence(Qt::CTRL | Qt::Key_Q)),
             &QAction::triggered, this, &QWidget::close);
 
+    // Alt+D opens this menu; the die roller is reached by Alt+O.
+    QMenu* edit = menuBar()->addMenu(tr("E&dit"));
+    edit->setObjectName("Edit1");
+    QAction* undo = undoStack_->createUndoAction(this, tr("&Undo"));
+    undo->setObjectName("Undo1");
+    undo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    edit->addAction(undo);
+    QAction* redo = undoStack_->createRedoAction(this, tr("&Redo"));
+    redo->setObjectName("Redo1");
+    redo->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+    edit->addAction(redo);
+    edit->addSeparator();
+    connect(addAction(edit, "Search1", tr("&Search"), QKeySequence(Qt::CTRL | Qt::Key_F)),
+            &QAction::triggered, this, &TFrmMain::FocusSearch);
+
     sourcesMenu_ = menuBar()->addMenu(tr("&Sources"));
     sourcesMenu_->setObjectName("Sources1");
     ruleSetMenu_ = menuBar()->addMenu(tr("&Rule Set"));
@@ -173,7 +213,7 @@ void TFrmMain::BuildMenus() {
             &QAction::triggered, this,
             [this] { builder_.LastResortLedger().AssignStartingPoints(); });
 
-    QAction* dieRoller = menuBar()->addAction(tr("&Die Roller"));
+    QAction* dieRoller = menuBar()->addAction(tr("Die R&oller"));
     dieRoller->setObjectName("DieRoller1");
     connect(dieRoller, &QAction::triggered, this, &TFrmMain::DieRoller1Click);
 
@@ -416,7 +456,55 @@ void TFrmMain::ViewsChanged(const std::set<std::string>& names) {
         for (int i = 0; i < static_cast<int>(kPageCaptions.size()); ++i)
             if (kPageCaptions[i] == page) ShowPage(i);
     }
+    if (names.count(kHistoryView.Key()) && !steppingHistory_) PaintHistory();
     UpdateTitle();
+}
+
+void TFrmMain::PaintHistory() {
+    const HeroHistory& history = builder_.Document().History();
+    const std::vector<std::string> names = history.StepNames();
+    // A step just taken: one more command on top. Anything else lists the steps afresh.
+    if (history.RedoCount() == 0 && !undoStack_->canRedo() &&
+        static_cast<std::size_t>(undoStack_->count()) + 1 == names.size()) {
+        bool same = true;
+        for (int i = 0; i < undoStack_->count() && same; ++i)
+            same = undoStack_->text(i).toStdString() == names[static_cast<std::size_t>(i)];
+        if (same) {
+            undoStack_->push(new HistoryCommand(*this, ToQt(names.back())));
+            return;
+        }
+    }
+    steppingHistory_ = true;
+    undoStack_->clear();
+    for (const std::string& name : names)
+        undoStack_->push(new HistoryCommand(*this, ToQt(name)));
+    undoStack_->setIndex(static_cast<int>(history.UndoCount()));
+    steppingHistory_ = false;
+}
+
+void TFrmMain::TakeStep(bool back) {
+    if (steppingHistory_) return;
+    steppingHistory_ = true;
+    if (back)
+        builder_.Document().Undo();
+    else
+        builder_.Document().Redo();
+    steppingHistory_ = false;
+}
+
+void TFrmMain::FocusSearch() {
+    QWidget* page = pages_[static_cast<std::size_t>(CurrentPage())];
+    const QList<SearchBox*> boxes = page->findChildren<SearchBox*>();
+    if (boxes.isEmpty()) return;
+    SearchBox* chosen = boxes.first();
+    // The box of the list that has the focus, where the page has several.
+    QWidget* focus = QApplication::focusWidget();
+    for (SearchBox* box : boxes) {
+        QWidget* view = box->View();
+        if (focus && (focus == box || focus == view || view->isAncestorOf(focus))) chosen = box;
+    }
+    chosen->setFocus(Qt::ShortcutFocusReason);
+    chosen->selectAll();
 }
 
 void TFrmMain::Clear1Click() {

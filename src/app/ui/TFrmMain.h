@@ -20,6 +20,7 @@ class QButtonGroup;
 class QMenu;
 class QPushButton;
 class QStackedWidget;
+class QUndoStack;
 class QWidget;
 struct AppWindows;
 
@@ -70,6 +71,12 @@ public:
     // Lists the problems of the last hero file read in the import messages window.
     void ShowImportMessages();
 
+    // The Edit menu: one entry of the undo stack per step of the hero's history.
+    QUndoStack* UndoStack() const { return undoStack_; }
+    // Puts the keyboard in the search line of the page shown (the one beside the focus when
+    // the page has several).
+    void FocusSearch();
+
     void Clear1Click();
     void About1Click();
     void DieRoller1Click();
@@ -82,6 +89,11 @@ protected:
 private:
     void BuildMenus();
     void BuildPages();
+    // Makes the undo stack list the steps of the hero's history again.
+    void PaintHistory();
+    // Takes a step back or again; the undo stack moves by itself.
+    void TakeStep(bool back);
+    friend class HistoryCommand;
 
     HeroBuilder& builder_;
     Prompter& prompter_;
@@ -99,4 +111,6 @@ private:
     QMenu* sourcesMenu_ = nullptr;
     QMenu* ruleSetMenu_ = nullptr;
     QMenu* recentMenu_ = nullptr;
+    QUndoStack* undoStack_ = nullptr;
+    bool steppingHistory_ = false; // a command of the undo stack is at work
 };

@@ -1,6 +1,7 @@
 #include "gear/ui/AchievementsPage.h"
 
 #include "app/HeroBuilder.h"
+#include "app/ui/SearchBox.h"
 #include "gear/GearViews.h"
 
 #include <QGridLayout>
@@ -75,8 +76,9 @@ AchievementsPage::AchievementsPage(HeroBuilder& builder, QWidget* parent)
                              tr("Double-click an entry, or press Delete on it, to remove it"));
     SgAvlBenefits = NewGrid(this, "SgAvlBenefits", tr("Benefit"),
                             tr("Double-click a benefit, or press Enter on it, to buy it"));
-    SgSelBenefits = NewGrid(this, "SgSelBenefits", tr("Benefit"),
-                            tr("Double-click a bought benefit, or press Delete on it, to remove it"));
+    SgSelBenefits =
+        NewGrid(this, "SgSelBenefits", tr("Benefit"),
+                tr("Double-click a bought benefit, or press Delete on it, to remove it"));
     const auto column = [&](const QString& heading, QTableWidget* grid) {
         auto* box = new QGroupBox(heading, this);
         auto* inner = new QVBoxLayout(box);
@@ -112,6 +114,7 @@ AchievementsPage::AchievementsPage(HeroBuilder& builder, QWidget* parent)
         grid->installEventFilter(this);
         connect(grid, &QTableWidget::cellDoubleClicked, this, [this, grid] { Activate(grid); });
     }
+    SearchBox::Above(SgAvlBenefits, 1);
 }
 
 int AchievementsPage::SelectedRow(const QTableWidget* grid) {

@@ -1,6 +1,7 @@
 #include "gear/ui/CyberTechPage.h"
 
 #include "app/HeroBuilder.h"
+#include "app/ui/SearchBox.h"
 #include "gear/ui/GearGrid.h"
 #include "hero/SpeciesChoice.h"
 
@@ -129,6 +130,7 @@ CyberTechPage::CyberTechPage(HeroBuilder& builder, QWidget* parent)
     layout->setColumnStretch(1, 3);
     layout->setRowStretch(1, 1);
     connect(CmdAddCustom, &QPushButton::clicked, this, &CyberTechPage::AddCustom);
+    SearchBox::Above(SgCyberTech);
 }
 
 void CyberTechPage::Activate(QTableWidget* grid) {

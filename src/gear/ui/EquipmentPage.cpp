@@ -1,6 +1,7 @@
 #include "gear/ui/EquipmentPage.h"
 
 #include "app/HeroBuilder.h"
+#include "app/ui/SearchBox.h"
 #include "gear/ui/GearGrid.h"
 #include "gear/ui/TFrmEquip.h"
 
@@ -95,6 +96,7 @@ EquipmentPage::EquipmentPage(HeroBuilder& builder, QWidget* parent)
         TFrmEquip dialog(builder_, this);
         if (dialog.exec() == QDialog::Accepted) SelectLastGearRow(SgSelEquipment);
     });
+    SearchBox::Above(SgEquipment);
 }
 
 void EquipmentPage::TakeItem() {

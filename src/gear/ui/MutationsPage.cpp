@@ -1,6 +1,7 @@
 #include "gear/ui/MutationsPage.h"
 
 #include "app/HeroBuilder.h"
+#include "app/ui/SearchBox.h"
 
 #include <QGridLayout>
 #include <QHeaderView>
@@ -30,7 +31,8 @@ void RenderGrid(QTableWidget* grid, const TableView& table) {
     for (int r = 0; r < static_cast<int>(table.size()); ++r)
         for (int c = 0; c < 2 && c < static_cast<int>(table[static_cast<std::size_t>(r)].size());
              ++c) {
-            const QString text = ToQt(table[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)]);
+            const QString text =
+                ToQt(table[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)]);
             if (r == 0) {
                 grid->setHorizontalHeaderItem(c, new QTableWidgetItem(text));
                 continue;
@@ -53,7 +55,8 @@ MutationsPage::MutationsPage(HeroBuilder& builder, QWidget* parent)
     setObjectName("PageMutations");
     auto* layout = new QGridLayout(this);
     const QString take = tr("Double-click a mutation, or press Enter on it, to take it");
-    const QString giveUp = tr("Double-click a taken mutation, or press Delete on it, to give it up");
+    const QString giveUp =
+        tr("Double-click a taken mutation, or press Delete on it, to give it up");
     SgAdvantages = NewGrid(this, "SgAdvantages", take);
     SgDrawbacks = NewGrid(this, "SgDrawbacks", take);
     SgSelAdvantages = NewGrid(this, "SgSelAdvantages", giveUp);
@@ -72,6 +75,9 @@ MutationsPage::MutationsPage(HeroBuilder& builder, QWidget* parent)
         grid->installEventFilter(this);
         connect(grid, &QTableWidget::cellDoubleClicked, this, [this, grid] { Activate(grid); });
     }
+    // The names stand in the second column.
+    SearchBox::Above(SgAdvantages, 1);
+    SearchBox::Above(SgDrawbacks, 1);
 }
 
 void MutationsPage::Activate(QTableWidget* grid) {
@@ -103,9 +109,9 @@ bool MutationsPage::eventFilter(QObject* watched, QEvent* event) {
 
 void MutationsPage::Render(const ViewData& views, const std::set<std::string>& changed) {
     const std::pair<QTableWidget*, TableName> grids[] = {{SgAdvantages, kOfferedAdvantagesTable},
-                                                          {SgDrawbacks, kOfferedDrawbacksTable},
-                                                          {SgSelAdvantages, kAdvantagesTable},
-                                                          {SgSelDrawbacks, kDrawbacksTable}};
+                                                         {SgDrawbacks, kOfferedDrawbacksTable},
+                                                         {SgSelAdvantages, kAdvantagesTable},
+                                                         {SgSelDrawbacks, kDrawbacksTable}};
     for (const auto& [grid, name] : grids)
         if (Touched(changed, name)) RenderGrid(grid, views.Table(name));
 }

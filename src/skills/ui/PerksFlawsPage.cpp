@@ -1,6 +1,7 @@
 #include "skills/ui/PerksFlawsPage.h"
 
 #include "app/HeroBuilder.h"
+#include "app/ui/SearchBox.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -93,6 +94,8 @@ PerksFlawsPage::PerksFlawsPage(HeroBuilder& builder, QWidget* parent)
     connect(CmdAddPF, &QPushButton::clicked, this, &PerksFlawsPage::AddCustom);
     connect(EdDescription, &QLineEdit::returnPressed, this, &PerksFlawsPage::AddCustom);
     connect(EdCost, &QLineEdit::returnPressed, this, &PerksFlawsPage::AddCustom);
+    SearchBox::Above(LstPerks);
+    SearchBox::Above(LstFlaws);
 }
 
 void PerksFlawsPage::AddCustom() {

@@ -1,5 +1,6 @@
 #include "skills/ui/PurchasePage.h"
 
+#include "app/ui/SearchBox.h"
 #include "skills/SkillBudget.h"
 
 #include <QGridLayout>
@@ -87,6 +88,7 @@ PurchasePage::PurchasePage(PurchasePageSetup setup, QWidget* parent)
     Grid->installEventFilter(this);
     row->addWidget(Grid, 3);
     layout->addLayout(row, 1);
+    SearchBox::Above(Tree);
 }
 
 int PurchasePage::SelectedNode() const {
