@@ -190,6 +190,21 @@ TEST_F(UndoTest, EachEditIsAStepThatUndoTakesBackToTheSameViews) {
     EXPECT_FALSE(History().CanRedo());
 }
 
+// Undo puts back an older list of instances, which may reuse the storage at the same length:
+// a detail bought after it is still found, not bought a second time.
+TEST_F(UndoTest, AnInstanceRestoredByUndoIsFoundAgain) {
+    prompter.textAnswers = {"Alpha", "Cobalt", "Beryl", "Cobalt"};
+    Buy("Language");
+    Buy("Language");
+    Remove("Language: Cobalt");
+    Buy("Language"); // Beryl takes Cobalt's place at the same length
+    ASSERT_TRUE(Document().Undo());
+    ASSERT_TRUE(Document().Undo());
+    EXPECT_EQ(Names(), (Strings{"Lore", "  Language: Alpha", "  Language: Cobalt"}));
+    Buy("Language"); // Cobalt again: already there
+    EXPECT_EQ(Names(), (Strings{"Lore", "  Language: Alpha", "  Language: Cobalt"}));
+}
+
 TEST_F(UndoTest, WhatChangesNothingOrOnlyShowsIsNoStep) {
     Lower("Climb"); // not bought: nothing happens
     builder->Attributes().SetScore(0, 10);
