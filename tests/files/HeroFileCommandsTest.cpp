@@ -165,6 +165,14 @@ TEST_F(HeroFileCommands, DialogsOfAHeroWithoutAFileStartInTheLastFolderUsed) {
     EXPECT_EQ(prompter.lastDialog.directory, Path("party"));
     Files().SaveAs();
     EXPECT_EQ(prompter.lastDialog.directory, Path("party"));
+    EXPECT_EQ(prompter.lastDialog.initialName, "*.xml");
+
+    // A hero with a file offers its own folder and name.
+    prompter.fileAnswers = {Path("party") / "ria.xml"};
+    Files().OpenCharacter();
+    Files().SaveAs();
+    EXPECT_EQ(prompter.lastDialog.directory, Path("party"));
+    EXPECT_EQ(prompter.lastDialog.initialName, "ria.xml");
 }
 
 } // namespace

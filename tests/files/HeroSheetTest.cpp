@@ -231,6 +231,11 @@ TEST_F(HeroSheetTest, IdentityAndScoresShowWhatThePagesShow) {
     EXPECT_EQ(value("Setting:"), Label("Ruleset"));
     EXPECT_EQ(value("Strength"), Label("STR.Total"));
     EXPECT_EQ(value("Will"), Label("WIL.Total"));
+    // The achievement track keeps the skill point label up to and including its first blank.
+    const std::string points = Label("SkillPoints");
+    ASSERT_NE(points.find(' '), std::string::npos);
+    EXPECT_EQ(sheet.Texts("//th[starts-with(., 'Stored: ')]"),
+              Strings{"Stored: " + points.substr(0, points.find(' ') + 1)});
     EXPECT_EQ(sheet.Texts("//th[.='Dexterity']/following-sibling::td"),
               (Strings{Label("DEX.Total"), Label("DEX.Ut"), Label("DEX.Res")}));
     EXPECT_EQ(sheet.Texts("//th[.='Personality']/following-sibling::td[3]"), Strings{""});
