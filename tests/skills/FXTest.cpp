@@ -307,6 +307,16 @@ TEST_F(FXTest, HeroFileSectionRoundTripAndUnknownNames) {
     EXPECT_EQ(Labels("STR.Base STR.Total"), "10 12");
     EXPECT_EQ(Files().HeroFileText(), text);
 
+    // An FX line that does not say "True" for Active is read as not always active.
+    for (const std::string& active : {std::string(), std::string(" Active=\"maybe\"")}) {
+        std::string passive = text;
+        passive.replace(passive.find(" Active=\"True\""), 14, active);
+        Files().LoadHeroText(passive, "passive.xml");
+        EXPECT_TRUE(builder->Views().TableNamed("AlwaysActive").empty()) << active;
+    }
+    Files().LoadHeroText(text, "fx.xml");
+    EXPECT_EQ(builder->Views().TableNamed("AlwaysActive").size(), 1u);
+
     // A broad FX stored at a rank costs its price; unknown names are reported.
     std::string edited = text;
     const std::string end = "</FX>";
