@@ -1,5 +1,5 @@
 #pragma once
-// Reading the bonus fields a catalogue entry shares with others (benefits, mutations): the
+// Reading the bonus fields catalogue entries share (benefits, mutations, FX benefits): the
 // attribute names ACBONUS .. WOUND (upper-cased by the caller), each a whole number from -99 to
 // 99, else 0.
 
@@ -10,7 +10,8 @@
 #include <utility>
 
 // True when `upper` names a bonus field; the field then holds the value read.
-inline bool ReadBonusAttribute(TBonuses& bonuses, const std::string& upper, const std::string& value) {
+inline bool ReadBonusAttribute(TBonuses& bonuses, const std::string& upper,
+                               const std::string& value) {
     const std::pair<const char*, int TBonuses::*> fields[] = {
         {"ACBONUS", &TBonuses::ACBonus}, {"ACINCREASE", &TBonuses::ACIncrease},
         {"ACTION", &TBonuses::Action},   {"STR", &TBonuses::Str},

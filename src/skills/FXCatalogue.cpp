@@ -1,5 +1,6 @@
 #include "skills/FXCatalogue.h"
 
+#include "hero/BonusAttributes.h"
 #include "hero/CheckedArithmetic.h"
 #include "hero/NumberRanges.h"
 #include "xml/ValueParsing.h"
@@ -54,19 +55,7 @@ void ReadBenefitAttribute(TFXBenefit& step, const std::string& upper, const std:
         step.Rank = ParseIntegerIn(value, kStepRankRange).value_or(0);
         return;
     }
-    const std::pair<const char*, int TBonuses::*> bonuses[] = {
-        {"ACBONUS", &TBonuses::ACBonus}, {"ACINCREASE", &TBonuses::ACIncrease},
-        {"ACTION", &TBonuses::Action},   {"STR", &TBonuses::Str},
-        {"DEX", &TBonuses::Dex},         {"CON", &TBonuses::Con},
-        {"INT", &TBonuses::Int},         {"WIL", &TBonuses::Wil},
-        {"PER", &TBonuses::Per},         {"FATIGUE", &TBonuses::Fatigue},
-        {"MORTAL", &TBonuses::Mortal},   {"STUN", &TBonuses::Stun},
-        {"WOUND", &TBonuses::Wound}};
-    for (const auto& [name, field] : bonuses)
-        if (upper == name) {
-            step.*field = ParseIntegerIn(value, kModifierRange).value_or(0);
-            return;
-        }
+    ReadBonusAttribute(step, upper, value);
 }
 } // namespace
 

@@ -3,6 +3,7 @@
 #include "app/HeroBuilder.h"
 #include "app/ui/SearchBox.h"
 #include "gear/GearViews.h"
+#include "gear/ui/GearGrid.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -18,17 +19,8 @@
 namespace {
 QTableWidget* NewGrid(QWidget* parent, const QString& name, const QString& second,
                       const QString& tip) {
-    auto* grid = new QTableWidget(parent);
-    grid->setObjectName(name);
-    grid->setColumnCount(2);
+    QTableWidget* grid = NewTwoColumnGrid(parent, name, tip);
     grid->setHorizontalHeaderLabels({QObject::tr("Pts"), second});
-    grid->horizontalHeader()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
-    grid->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
-    grid->verticalHeader()->setVisible(false);
-    grid->setSelectionBehavior(QAbstractItemView::SelectRows);
-    grid->setSelectionMode(QAbstractItemView::SingleSelection);
-    grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    grid->setToolTip(tip);
     return grid;
 }
 

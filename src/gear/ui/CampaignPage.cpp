@@ -1,6 +1,7 @@
 #include "gear/ui/CampaignPage.h"
 
 #include "app/HeroBuilder.h"
+#include "gear/ui/GearGrid.h"
 #include "hero/AttributeScores.h"
 
 #include <QGridLayout>
@@ -16,24 +17,15 @@
 #include <QVBoxLayout>
 
 namespace {
+// A two-column grid tall enough for four rows.
 QTableWidget* NewGrid(QWidget* parent, const QString& name, const QStringList& headings,
                       const QString& tip) {
-    auto* grid = new QTableWidget(parent);
-    grid->setObjectName(name);
-    grid->setColumnCount(static_cast<int>(headings.size()));
+    QTableWidget* grid = NewTwoColumnGrid(parent, name, tip);
     grid->setHorizontalHeaderLabels(headings);
-    grid->horizontalHeader()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
-    grid->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
-    grid->verticalHeader()->setVisible(false);
-    grid->setSelectionBehavior(QAbstractItemView::SelectRows);
-    grid->setSelectionMode(QAbstractItemView::SingleSelection);
-    grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    grid->setToolTip(tip);
     grid->setMinimumHeight(grid->horizontalHeader()->sizeHint().height() +
                            4 * grid->verticalHeader()->defaultSectionSize());
     return grid;
 }
-
 // The rows below the view's header row; the first column right-aligned.
 void RenderGrid(QTableWidget* grid, const TableView& table) {
     grid->setRowCount(table.empty() ? 0 : static_cast<int>(table.size()) - 1);

@@ -18,6 +18,13 @@ QTableWidget* NewGearGrid(QWidget* parent, const QString& name, const QString& t
     return grid;
 }
 
+QTableWidget* NewTwoColumnGrid(QWidget* parent, const QString& name, const QString& tip) {
+    QTableWidget* grid = NewGearGrid(parent, name, tip);
+    grid->setColumnCount(2);
+    grid->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
+    return grid;
+}
+
 void RenderGearGrid(QTableWidget* grid, const TableView& table) {
     const int selected = grid->currentRow();
     const int columns = table.empty() ? 0 : static_cast<int>(table.front().size());

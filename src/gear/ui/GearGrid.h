@@ -10,6 +10,8 @@ class QTableWidget;
 class QWidget;
 
 QTableWidget* NewGearGrid(QWidget* parent, const QString& name, const QString& tip);
+// A grid of two columns: a number sized to its contents, then a text taking the rest.
+QTableWidget* NewTwoColumnGrid(QWidget* parent, const QString& name, const QString& tip);
 // Renders the table, keeping the selected row where it still exists.
 void RenderGearGrid(QTableWidget* grid, const TableView& table);
 // The selected row counted from 1, or 0 when none is selected.

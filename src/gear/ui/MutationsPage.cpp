@@ -2,6 +2,7 @@
 
 #include "app/HeroBuilder.h"
 #include "app/ui/SearchBox.h"
+#include "gear/ui/GearGrid.h"
 
 #include <QGridLayout>
 #include <QHeaderView>
@@ -10,20 +11,6 @@
 #include <QTableWidget>
 
 namespace {
-QTableWidget* NewGrid(QWidget* parent, const QString& name, const QString& tip) {
-    auto* grid = new QTableWidget(parent);
-    grid->setObjectName(name);
-    grid->setColumnCount(2);
-    grid->horizontalHeader()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
-    grid->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
-    grid->verticalHeader()->setVisible(false);
-    grid->setSelectionBehavior(QAbstractItemView::SelectRows);
-    grid->setSelectionMode(QAbstractItemView::SingleSelection);
-    grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    grid->setToolTip(tip);
-    return grid;
-}
-
 // Renders a table whose first row is its header.
 void RenderGrid(QTableWidget* grid, const TableView& table) {
     const int selected = grid->currentRow();
@@ -57,10 +44,10 @@ MutationsPage::MutationsPage(HeroBuilder& builder, QWidget* parent)
     const QString take = tr("Double-click a mutation, or press Enter on it, to take it");
     const QString giveUp =
         tr("Double-click a taken mutation, or press Delete on it, to give it up");
-    SgAdvantages = NewGrid(this, "SgAdvantages", take);
-    SgDrawbacks = NewGrid(this, "SgDrawbacks", take);
-    SgSelAdvantages = NewGrid(this, "SgSelAdvantages", giveUp);
-    SgSelDrawbacks = NewGrid(this, "SgSelDrawbacks", giveUp);
+    SgAdvantages = NewTwoColumnGrid(this, "SgAdvantages", take);
+    SgDrawbacks = NewTwoColumnGrid(this, "SgDrawbacks", take);
+    SgSelAdvantages = NewTwoColumnGrid(this, "SgSelAdvantages", giveUp);
+    SgSelDrawbacks = NewTwoColumnGrid(this, "SgSelDrawbacks", giveUp);
     const auto heading = [&](const QString& text, QTableWidget* buddy, int row, int column) {
         auto* label = new QLabel(text, this);
         label->setBuddy(buddy);
