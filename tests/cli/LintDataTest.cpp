@@ -92,6 +92,10 @@ public:
                R"(MASS="1" COST="40" PL="6" SOURCE="Core"/>)");
         expected.insert(R"(equipment.xml: EQUIPMENTITEM "Coil Whip": subcategory "Coil Whip" )"
                         R"(names no skill of skills.xml)");
+        // A subcategory names its skill after the first "-": this one is found, and not listed.
+        Append("equipment.xml", "EquipmentCatalogue",
+               R"(<EQUIPMENTITEM NAME="Knuckle Ring" CATEGORY="Weapons" SUBCATEGORY="Heavy-Brawl" )"
+               R"(MASS="1" COST="40" PL="6" SOURCE="Core"/>)");
         Replace("config.xml", R"(<SUBCATEGORY NAME="Basic Armor"/>)",
                 R"(<SUBCATEGORY NAME="Basic Armor"/><SUBCATEGORY NAME="Hardsuit"/>)");
         expected.insert(R"(config.xml: SUBCATEGORY "Hardsuit": subcategory "Hardsuit" names no )"
